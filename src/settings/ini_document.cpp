@@ -1,0 +1,225 @@
+// INI parsing, look-up and in-place rewriting with the platform's private-profile rules.
+#include "settings/ini_document.h"
+
+#include "common/cp932.h"
+#include "settings/text_value.h"
+
+namespace ini {
+
+namespace {
+
+// White space the platform trims around names and values in the file.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+
+void Trim(std::string_view text, std::size_t& begin, std::size_t& end) {
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+}
+
+// Caller's names lose their spaces only (not tabs), as the platform does.
+std::string_view TrimSpaces(std::string_view name) {
+    while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    return name;
+}
+
+std::string_view RemoveOuterQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+}  // namespace
+
+IniDocument::IniDocument(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        std::size_t next = end;
+        if (next < bytes.size()) {
+            next += (bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n') ? 2 : 1;
+        }
+        Append(ParseLine(std::string(bytes.substr(pos, end - pos)), std::string(bytes.substr(end, next - end))));
+        pos = next;
+    }
+}
+
+IniDocument::Line IniDocument::ParseLine(std::string text, std::string ending) {
+    Line line;
+    line.text = std::move(text);
+    line.ending = std::move(ending);
+    const std::string_view view = line.text;
+    std::size_t begin = 0;
+    std::size_t end = view.size();
+    Trim(view, begin, end);
+    if (begin == end) return line;
+    if (view[begin] == ';') {
+        line.kind = LineKind::Comment;
+        return line;
+    }
+    if (view[begin] == '[') {
+        // The name ends at the first "]"; a header without one runs to the end of the line.
+        std::size_t close = cp932::FindChar(view, ']', begin + 1);
+        std::size_t nameBegin = begin + 1;
+        std::size_t nameEnd = close == std::string_view::npos ? end : close;
+        Trim(view, nameBegin, nameEnd);
+        line.kind = LineKind::Header;
+        line.nameBegin = static_cast<std::uint32_t>(nameBegin);
+        line.nameEnd = static_cast<std::uint32_t>(nameEnd);
+        return line;
+    }
+    const std::size_t equals = cp932::FindChar(view.substr(0, end), '=', begin);
+    if (equals == std::string_view::npos) {
+        line.kind = LineKind::Text;
+        line.nameBegin = static_cast<std::uint32_t>(begin);
+        line.nameEnd = static_cast<std::uint32_t>(end);
+        return line;
+    }
+    std::size_t keyEnd = equals;
+    std::size_t valueBegin = equals + 1;
+    Trim(view, begin, keyEnd);
+    Trim(view, valueBegin, end);
+    line.kind = LineKind::Key;
+    line.nameBegin = static_cast<std::uint32_t>(begin);
+    line.nameEnd = static_cast<std::uint32_t>(keyEnd);
+    line.valueBegin = static_cast<std::uint32_t>(valueBegin);
+    line.valueEnd = static_cast<std::uint32_t>(end);
+    return line;
+}
+
+void IniDocument::Append(Line line) {
+    if (line.kind == LineKind::Header) {
+        m_firstSection.emplace(cp932::FoldCase(line.Name()), m_sections.size());
+        m_sections.emplace_back();
+    }
+    Section& section = m_sections.back();
+    if (line.kind == LineKind::Key) {
+        section.firstKeyLine.emplace(cp932::FoldCase(line.Name()), section.lines.size());
+        section.lastKeyLine = section.lines.size();
+    }
+    section.lines.push_back(std::move(line));
+}
+
+const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
+    const auto found = m_firstSection.find(cp932::FoldCase(TrimSpaces(name)));
+    return found == m_firstSection.end() ? nullptr : &m_sections[found->second];
+}
+
+const IniDocument::Line* IniDocument::FindKey(std::string_view section, std::string_view key) const {
+    const Section* found = FindSection(section);
+    if (found == nullptr) return nullptr;
+    const auto line = found->firstKeyLine.find(cp932::FoldCase(TrimSpaces(key)));
+    return line == found->firstKeyLine.end() ? nullptr : &found->lines[line->second];
+}
+
+std::string IniDocument::GetString(std::string_view section, std::string_view key,
+                                   std::string_view defaultValue) const {
+    if (const Line* line = FindKey(section, key)) return std::string(RemoveOuterQuotes(line->Value()));
+    while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+    return std::string(defaultValue);
+}
+
+std::uint32_t IniDocument::GetInt(std::string_view section, std::string_view key, std::uint32_t defaultValue) const {
+    const Line* line = FindKey(section, key);
+    if (line == nullptr) return defaultValue;
+    return static_cast<std::uint32_t>(IntegerValue(RemoveOuterQuotes(line->Value())));
+}
+
+std::vector<std::string> IniDocument::GetSectionEntries(std::string_view section) const {
+    std::vector<std::string> entries;
+    const Section* found = FindSection(section);
+    if (found == nullptr) return entries;
+    for (const Line& line : found->lines) {
+        if (line.kind == LineKind::Key) {
+            std::string entry(line.Name());
+            entry += '=';
+            entry += line.Value();
+            entries.push_back(std::move(entry));
+        } else if (line.kind == LineKind::Text) {
+            entries.emplace_back(line.Name());
+        }
+    }
+    return entries;
+}
+
+std::vector<std::string> IniDocument::GetSectionNames() const {
+    std::vector<std::string> names;
+    for (std::size_t i = 1; i < m_sections.size(); ++i) names.emplace_back(m_sections[i].lines.front().Name());
+    return names;
+}
+
+void IniDocument::WriteString(std::string_view sectionName, std::string_view key, std::string_view value) {
+    sectionName = TrimSpaces(sectionName);
+    key = TrimSpaces(key);
+    std::string text(key);
+    text += '=';
+    text += value;
+    Line line = ParseLine(text, "\r\n");
+    // A line that would not read back as a key of this section (a value holding a line
+    // break, a key that makes it a header) changes the file's structure: parse it anew.
+    const bool plainKeyLine = line.kind == LineKind::Key || line.kind == LineKind::Comment;
+    const bool structural = !plainKeyLine || text.find_first_of("\r\n") != std::string::npos;
+
+    const auto sectionFound = m_firstSection.find(cp932::FoldCase(sectionName));
+    if (sectionFound == m_firstSection.end()) {
+        // A new section goes at the end, after a line break if the file lacks a final one.
+        for (auto it = m_sections.rbegin(); it != m_sections.rend(); ++it) {
+            if (it->lines.empty()) continue;
+            if (it->lines.back().ending.empty()) it->lines.back().ending = "\r\n";
+            break;
+        }
+        Append(ParseLine("[" + std::string(sectionName) + "]", "\r\n"));
+        Append(std::move(line));
+        if (structural) Reparse();
+        return;
+    }
+
+    Section& section = m_sections[sectionFound->second];
+    const auto keyFound = section.firstKeyLine.find(cp932::FoldCase(key));
+    if (keyFound != section.firstKeyLine.end()) {
+        // Rewritten in place under the file's own spelling of the key.
+        Line& existing = section.lines[keyFound->second];
+        std::string rewritten(existing.Name());
+        rewritten += '=';
+        rewritten += value;
+        existing = ParseLine(std::move(rewritten), "\r\n");
+        if (structural || existing.kind != LineKind::Key) Reparse();
+        return;
+    }
+
+    const std::size_t after = section.lastKeyLine;
+    if (section.lines[after].ending.empty()) section.lines[after].ending = "\r\n";
+    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(after) + 1, std::move(line));
+    // Only comments and other non-key lines follow the last key line, so no indexed key moves.
+    const Line& inserted = section.lines[after + 1];
+    if (structural) {
+        Reparse();
+    } else if (inserted.kind == LineKind::Key) {
+        section.firstKeyLine.emplace(cp932::FoldCase(inserted.Name()), after + 1);
+        section.lastKeyLine = after + 1;
+    }
+}
+
+void IniDocument::Reparse() {
+    *this = IniDocument(Serialize());
+}
+
+std::string IniDocument::Serialize() const {
+    std::size_t size = 0;
+    for (const Section& section : m_sections) {
+        for (const Line& line : section.lines) size += line.text.size() + line.ending.size();
+    }
+    std::string bytes;
+    bytes.reserve(size);
+    for (const Section& section : m_sections) {
+        for (const Line& line : section.lines) {
+            bytes += line.text;
+            bytes += line.ending;
+        }
+    }
+    return bytes;
+}
+
+}  // namespace ini

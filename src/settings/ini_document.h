@@ -1,0 +1,76 @@
+// An INI file held in memory: private-profile reads and writes with the platform's rules,
+// parsed once and written back with every byte that a write does not touch.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace ini {
+
+class IniDocument {
+public:
+    IniDocument() = default;
+    explicit IniDocument(std::string_view bytes);
+
+    // True when at least one section header stands in the file.
+    bool HasSections() const { return m_sections.size() > 1; }
+
+    // The value of key in the first section of that name: trimmed, with one matching pair
+    // of outer quotes removed. The default (trailing spaces removed) when file, section or
+    // key is missing. Section and key names match without regard to case.
+    std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+
+    // The value read as a decimal integer with optional sign, wrapping modulo 2^32 as the
+    // platform does; 0 for a value without digits; the default when the key is missing.
+    std::uint32_t GetInt(std::string_view section, std::string_view key, std::uint32_t defaultValue) const;
+
+    // The entries of the first section of that name in file order: "key=value" trimmed with
+    // quotes kept, or the bare text of a line without "="; comments and blank lines left out.
+    std::vector<std::string> GetSectionEntries(std::string_view section) const;
+
+    // The names of all sections in file order, duplicates included.
+    std::vector<std::string> GetSectionNames() const;
+
+    // Sets key to value in the first section of that name: an existing key is rewritten in
+    // place, a new key goes after the section's last key line, a new section at the end.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+    // The whole file as bytes.
+    std::string Serialize() const;
+
+private:
+    enum class LineKind { Blank, Comment, Header, Key, Text };
+
+    struct Line {
+        std::string text;    // without its line end
+        std::string ending;  // "\r\n", "\n", "\r", or "" for a last line without one
+        LineKind kind = LineKind::Blank;
+        // Trimmed name (header name, key name or bare text) and trimmed value within text.
+        std::uint32_t nameBegin = 0, nameEnd = 0, valueBegin = 0, valueEnd = 0;
+
+        std::string_view Name() const { return std::string_view(text).substr(nameBegin, nameEnd - nameBegin); }
+        std::string_view Value() const { return std::string_view(text).substr(valueBegin, valueEnd - valueBegin); }
+    };
+
+    struct Section {
+        std::vector<Line> lines;  // lines[0] is the header, except in the part before any header
+        std::unordered_map<std::string, std::size_t> firstKeyLine;  // folded key -> line index
+        std::size_t lastKeyLine = 0;  // where a new key goes after; the header when none
+    };
+
+    static Line ParseLine(std::string text, std::string ending);
+    void Append(Line line);
+    const Section* FindSection(std::string_view name) const;
+    const Line* FindKey(std::string_view section, std::string_view key) const;
+    void Reparse();
+
+    // m_sections[0] holds the lines before the first header; no name reaches it.
+    std::vector<Section> m_sections{1};
+    std::unordered_map<std::string, std::size_t> m_firstSection;  // folded name -> index
+};
+
+}  // namespace ini

@@ -1,0 +1,36 @@
+// Reading and writing emulator INI files (KMX.INI and saved profiles), in sectioned or legacy form.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/setting_item.h"
+
+// What a profile holds besides the settings: the image paths and the Resume option.
+struct ProfileSlots {
+    std::array<std::string, kImageSlotCount> imagePaths;
+    bool resume = false;
+};
+
+enum class ProfileReadResult {
+    Read,
+    CouldNotOpen,  // a legacy profile that could not be opened: "<path>が開けませんでした。"
+};
+
+// Loads the file into slots and the value and displayText of every setting. A file with a
+// section header is read from section KMX; one without is a legacy profile read by line.
+// When it cannot be opened, slots keep their contents and every value becomes empty.
+ProfileReadResult ReadProfile(const std::string& path, const std::string& launcherIniPath, ProfileSlots& slots,
+                              std::vector<SettingItem>& settings);
+
+// Writes slots and settings into the file: the legacy block first when legacy is set, then
+// what the file held from its first section or comment line on, with every slot and setting
+// key set in section KMX. The file is replaced atomically; false (the old file untouched)
+// when it could not be written: "<path>が開けませんでした。".
+bool WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
+                  bool legacy, const std::vector<SettingItem>& settings);
+
+// The lines of a text file without their line ends (LF, or CR LF).
+std::vector<std::string> SplitTextLines(std::string_view bytes);
