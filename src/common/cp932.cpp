@@ -34,39 +34,16 @@ std::size_t FindLastChar(std::string_view text, char separator) {
     return found;
 }
 
-namespace {
-
-// Lower-case form of one double-byte character given as lead and trail byte, or the
-// same pair when it is no letter with a case. The ranges are those of JIS X 0208 row 3
-// (full-width Latin), row 6 (Greek) and row 7 (Cyrillic) in Shift_JIS.
-unsigned FoldDoubleByte(unsigned lead, unsigned trail) {
-    const unsigned code = (lead << 8) | trail;
-    if (code >= 0x8260 && code <= 0x8279) return code + 0x21;  // Ａ-Ｚ -> ａ-ｚ
-    if (code >= 0x839F && code <= 0x83B6) return code + 0x20;  // Α-Ω -> α-ω
-    if (code >= 0x8440 && code <= 0x8460) {                    // А-Я -> а-я
-        const unsigned index = code - 0x8440;
-        // The lower-case row skips 0x7F, which is no trail byte.
-        return index < 15 ? 0x8470 + index : 0x8480 + (index - 15);
-    }
-    return code;
-}
-
-}  // namespace
-
 std::string FoldCase(std::string_view text) {
     std::string folded;
     folded.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t length = CharLength(text, pos);
-        const auto first = static_cast<unsigned char>(text[pos]);
-        if (length == 2) {
-            const unsigned code = FoldDoubleByte(first, static_cast<unsigned char>(text[pos + 1]));
-            folded.push_back(static_cast<char>(code >> 8));
-            folded.push_back(static_cast<char>(code & 0xFF));
-        } else if (first >= 'A' && first <= 'Z') {
+        const char first = text[pos];
+        if (length == 1 && first >= 'A' && first <= 'Z') {
             folded.push_back(static_cast<char>(first - 'A' + 'a'));
         } else {
-            folded.push_back(static_cast<char>(first));
+            folded.append(text, pos, length);
         }
         pos += length;
     }

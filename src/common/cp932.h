@@ -25,9 +25,9 @@ std::size_t FindChar(std::string_view text, char separator, std::size_t from = 0
 // Position of the last such character; npos when absent.
 std::size_t FindLastChar(std::string_view text, char separator);
 
-// The text with ASCII letters and the full-width Latin, Greek and Cyrillic letters of
-// code page 932 folded to lower case, double-byte characters kept whole. Two texts that
-// fold alike are the same name to the platform's case-insensitive comparisons.
+// The text with its ASCII letters folded to lower case and double-byte characters kept
+// whole (a trail byte in "A"-"Z" is never folded). The platform's profile functions fold
+// no other letters, so two names that fold alike are the same name to them.
 std::string FoldCase(std::string_view text);
 
 // Case-insensitive comparison as FoldCase defines it.

@@ -95,20 +95,19 @@ void IniDocument::Append(Line line) {
         m_sections.emplace_back();
     }
     Section& section = m_sections.back();
-    if (line.kind == LineKind::Key) {
-        section.firstKeyLine.emplace(cp932::FoldCase(line.Name()), section.lines.size());
-        section.lastKeyLine = section.lines.size();
-    }
+    if (line.kind == LineKind::Key) section.firstKeyLine.emplace(cp932::FoldCase(line.Name()), section.lines.size());
+    // New keys go after the last entry, a line without "=" counting as one (the platform does so).
+    if (line.kind == LineKind::Key || line.kind == LineKind::Text) section.lastKeyLine = section.lines.size();
     section.lines.push_back(std::move(line));
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
-    const auto found = m_firstSection.find(cp932::FoldCase(TrimSpaces(name)));
+    const auto found = m_firstSection.find(cp932::FoldCase(name));
     return found == m_firstSection.end() ? nullptr : &m_sections[found->second];
 }
 
 const IniDocument::Line* IniDocument::FindKey(std::string_view section, std::string_view key) const {
-    const Section* found = FindSection(section);
+    const Section* found = FindSection(TrimSpaces(section));
     if (found == nullptr) return nullptr;
     const auto line = found->firstKeyLine.find(cp932::FoldCase(TrimSpaces(key)));
     return line == found->firstKeyLine.end() ? nullptr : &found->lines[line->second];
@@ -192,7 +191,7 @@ void IniDocument::WriteString(std::string_view sectionName, std::string_view key
     const std::size_t after = section.lastKeyLine;
     if (section.lines[after].ending.empty()) section.lines[after].ending = "\r\n";
     section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(after) + 1, std::move(line));
-    // Only comments and other non-key lines follow the last key line, so no indexed key moves.
+    // Only comments and blank lines follow the last entry, so no indexed key moves.
     const Line& inserted = section.lines[after + 1];
     if (structural) {
         Reparse();

@@ -30,13 +30,14 @@ public:
 
     // The entries of the first section of that name in file order: "key=value" trimmed with
     // quotes kept, or the bare text of a line without "="; comments and blank lines left out.
+    // Unlike the other calls, the platform does not trim the caller's section name here.
     std::vector<std::string> GetSectionEntries(std::string_view section) const;
 
     // The names of all sections in file order, duplicates included.
     std::vector<std::string> GetSectionNames() const;
 
     // Sets key to value in the first section of that name: an existing key is rewritten in
-    // place, a new key goes after the section's last key line, a new section at the end.
+    // place, a new key goes after the section's last entry, a new section at the end.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     // The whole file as bytes.
@@ -59,7 +60,7 @@ private:
     struct Section {
         std::vector<Line> lines;  // lines[0] is the header, except in the part before any header
         std::unordered_map<std::string, std::size_t> firstKeyLine;  // folded key -> line index
-        std::size_t lastKeyLine = 0;  // where a new key goes after; the header when none
+        std::size_t lastKeyLine = 0;  // the last entry, where a new key goes after; else the header
     };
 
     static Line ParseLine(std::string text, std::string ending);

@@ -62,6 +62,7 @@ TEST(IniRead, SectionEntriesAndNamesInListForm) {
     EXPECT_EQ(doc.GetSectionEntries("section2"), Entries());
     EXPECT_EQ(doc.GetSectionEntries("section3"), Entries({"=val5"}));
     EXPECT_EQ(doc.GetSectionEntries("absent"), Entries());
+    EXPECT_EQ(doc.GetSectionEntries(" section3"), Entries());
     EXPECT_EQ(doc.GetSectionNames(), Entries({"section1", "section2", "section3"}));
     EXPECT_EQ(IniDocument(kF1).GetSectionNames(), Entries({"section1", "section2"}));
     // Quotes stay in the list form; comments and blank lines do not appear.
@@ -100,14 +101,15 @@ TEST(IniRead, IntegersWrapAndStopAtTheFirstNonDigit) {
     EXPECT_EQ(IniDocument("").GetInt("s", "m", 9), 9u);
 }
 
-TEST(IniRead, Cp932NamesMatchWholeCharactersAndIgnoreCase) {
+TEST(IniRead, Cp932NamesMatchWholeCharacters) {
     // ゾ ends in 0x5D ("]"), ソ in 0x5C, ポ in 0x7C: none of them ends a name.
     const std::string file = "[" + Sjis("ゾーン") + "]\r\n" + Sjis("ソフト") + "=" + Sjis("表ポ") + "\r\n" +
                              Sjis("ＡＢＣ") + "=full width\r\n";
     const IniDocument doc(file);
     EXPECT_EQ(doc.GetSectionNames(), Entries({Sjis("ゾーン")}));
     EXPECT_EQ(doc.GetString(Sjis("ゾーン"), Sjis("ソフト"), ""), Sjis("表ポ"));
-    EXPECT_EQ(doc.GetString(Sjis("ゾーン"), Sjis("ａｂｃ"), ""), "full width");
+    EXPECT_EQ(doc.GetString(Sjis("ゾーン"), Sjis("ＡＢＣ"), ""), "full width");
+    EXPECT_EQ(doc.GetString(Sjis("ゾーン"), Sjis("ａｂｃ"), "none"), "none");
     EXPECT_EQ(doc.GetString(Sjis("ゾーン"), Sjis("ポフト"), "none"), "none");
 }
 
@@ -143,17 +145,17 @@ TEST(IniWrite, KeepsEveryByteItDoesNotChange) {
               "legacy line\n\n[A]\n ; note\nKey=new\r\n\n[B]\r\nx=1\r\ny=2\r\n\r\n;tail comment\r\n[A]\r\nKey=dup");
 }
 
-TEST(IniWrite, NewKeysGoAfterTheLastKeyLineBeforeTrailingComments) {
+TEST(IniWrite, NewKeysGoAfterTheLastEntryBeforeTrailingComments) {
     IniDocument doc("[s]\r\n");
     doc.WriteString("s", "z", "");
     doc.WriteString("s", ";y", "");
     doc.WriteString("s", "a", "");
     EXPECT_EQ(doc.Serialize(), "[s]\r\nz=\r\na=\r\n;y=\r\n");
 
-    IniDocument commented("[s]\r\n;only a comment\r\nbare line\r\n[t]");
+    IniDocument commented("[s]\r\n;only a comment\r\nbare line\r\n;after\r\n[t]");
     commented.WriteString("s", "k", "v");
     commented.WriteString("t", "k", "v");
-    EXPECT_EQ(commented.Serialize(), "[s]\r\nk=v\r\n;only a comment\r\nbare line\r\n[t]\r\nk=v\r\n");
+    EXPECT_EQ(commented.Serialize(), "[s]\r\n;only a comment\r\nbare line\r\nk=v\r\n;after\r\n[t]\r\nk=v\r\n");
 
     IniDocument unterminated("[s]\r\nlast=1");
     unterminated.WriteString("s", "next", "2");
