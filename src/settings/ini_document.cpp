@@ -156,10 +156,11 @@ void IniDocument::WriteString(std::string_view sectionName, std::string_view key
     text += '=';
     text += value;
     Line line = ParseLine(text, "\r\n");
-    // A line that would not read back as a key of this section (a value holding a line
-    // break, a key that makes it a header) changes the file's structure: parse it anew.
+    // A line that would not read back as a key of this section (a name or value holding a
+    // line break, a key that makes it a header) changes the file's structure: parse it anew.
     const bool plainKeyLine = line.kind == LineKind::Key || line.kind == LineKind::Comment;
-    const bool structural = !plainKeyLine || text.find_first_of("\r\n") != std::string::npos;
+    const bool structural = !plainKeyLine || text.find_first_of("\r\n") != std::string::npos ||
+                            sectionName.find_first_of("\r\n") != std::string_view::npos;
 
     const auto sectionFound = m_firstSection.find(cp932::FoldCase(sectionName));
     if (sectionFound == m_firstSection.end()) {

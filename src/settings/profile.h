@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/profile_keys.h"
 #include "settings/setting_item.h"
 
 // What a profile holds besides the settings: the image paths and the Resume option.
@@ -31,6 +32,12 @@ ProfileReadResult ReadProfile(const std::string& path, const std::string& launch
 // when it could not be written: "<path>が開けませんでした。".
 bool WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
                   bool legacy, const std::vector<SettingItem>& settings);
+
+// The in-memory halves of the two: the file's bytes read into slots and settings, and the
+// bytes to write composed from the file's old bytes.
+void ParseProfile(std::string_view bytes, const ProfileKeys& keys, ProfileSlots& slots, std::vector<SettingItem>& settings);
+std::string ComposeProfile(std::string_view oldBytes, const ProfileKeys& keys, const ProfileSlots& slots, bool legacy,
+                           const std::vector<SettingItem>& settings);
 
 // The lines of a text file without their line ends (LF, or CR LF).
 std::vector<std::string> SplitTextLines(std::string_view bytes);

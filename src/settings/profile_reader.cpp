@@ -2,8 +2,7 @@
 #include "settings/profile.h"
 
 #include "common/file_io.h"
-#include "settings/ini_file.h"
-#include "settings/profile_keys.h"
+#include "settings/ini_document.h"
 #include "settings/schema.h"
 #include "settings/text_value.h"
 
@@ -45,20 +44,27 @@ void ReadLegacy(const std::vector<std::string>& lines, ProfileSlots& slots, std:
 
 }  // namespace
 
+void ParseProfile(std::string_view bytes, const ProfileKeys& keys, ProfileSlots& slots, std::vector<SettingItem>& settings) {
+    const ini::IniDocument profile(bytes);
+    if (profile.HasSections()) {
+        ReadSectioned(profile, keys, slots, settings);
+    } else {
+        ReadLegacy(SplitTextLines(bytes), slots, settings);
+    }
+    for (SettingItem& item : settings) DisplayText(item);
+}
+
 ProfileReadResult ReadProfile(const std::string& path, const std::string& launcherIniPath, ProfileSlots& slots,
                               std::vector<SettingItem>& settings) {
     std::string bytes;
-    const bool opened = fileio::ReadWholeFile(path, bytes);
-    const ini::IniDocument profile(bytes);
-    ProfileReadResult result = ProfileReadResult::Read;
-    if (profile.HasSections()) {
-        ReadSectioned(profile, ReadProfileKeys(launcherIniPath), slots, settings);
-    } else if (opened) {
-        ReadLegacy(SplitTextLines(bytes), slots, settings);
-    } else {
-        for (SettingItem& item : settings) item.value.clear();
-        result = ProfileReadResult::CouldNotOpen;
+    if (fileio::ReadWholeFile(path, bytes)) {
+        ParseProfile(bytes, ReadProfileKeys(launcherIniPath), slots, settings);
+        return ProfileReadResult::Read;
     }
-    for (SettingItem& item : settings) DisplayText(item);
-    return result;
+    // Taken as a legacy profile that could not be opened: slots stay, values are emptied.
+    for (SettingItem& item : settings) {
+        item.value.clear();
+        DisplayText(item);
+    }
+    return ProfileReadResult::CouldNotOpen;
 }

@@ -2,8 +2,7 @@
 #include "settings/profile.h"
 
 #include "common/file_io.h"
-#include "settings/ini_file.h"
-#include "settings/profile_keys.h"
+#include "settings/ini_document.h"
 
 namespace {
 
@@ -35,12 +34,9 @@ std::size_t KeptPartBegin(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-bool WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
-                  bool legacy, const std::vector<SettingItem>& settings) {
-    std::string old;
-    fileio::ReadWholeFile(path, old);  // a file that cannot be read counts as empty
-    const std::vector<std::string> oldLines = SplitTextLines(old);
-
+std::string ComposeProfile(std::string_view oldBytes, const ProfileKeys& keys, const ProfileSlots& slots, bool legacy,
+                           const std::vector<SettingItem>& settings) {
+    const std::vector<std::string> oldLines = SplitTextLines(oldBytes);
     std::string text;
     if (legacy) {
         for (const std::string& line : BuildLegacyBlock(slots, settings)) text += line + "\r\n";
@@ -48,11 +44,17 @@ bool WriteProfile(const std::string& path, const std::string& launcherIniPath, c
     for (std::size_t i = KeptPartBegin(oldLines); i < oldLines.size(); ++i) text += oldLines[i] + "\r\n";
 
     ini::IniDocument profile(text);
-    const ProfileKeys keys = ReadProfileKeys(launcherIniPath);
     for (int slot = 0; slot < kImageSlotCount; ++slot) {
         profile.WriteString(kEmulatorSection, keys.imagePaths[slot], slots.imagePaths[slot]);
     }
     profile.WriteString(kEmulatorSection, keys.resume, slots.resume ? "1" : "0");
     for (const SettingItem& item : settings) profile.WriteString(kEmulatorSection, item.key, item.value);
-    return ini::SaveIniFile(path, profile);
+    return profile.Serialize();
+}
+
+bool WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
+                  bool legacy, const std::vector<SettingItem>& settings) {
+    std::string old;
+    fileio::ReadWholeFile(path, old);  // a file that cannot be read counts as empty
+    return fileio::ReplaceFileAtomically(path, ComposeProfile(old, ReadProfileKeys(launcherIniPath), slots, legacy, settings));
 }

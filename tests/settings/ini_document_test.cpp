@@ -167,7 +167,9 @@ TEST(IniWrite, ValuesThatChangeTheStructureStillReadBackConsistently) {
     doc.WriteString("s", "b", "x\r\n[t]\r\nc=3");
     doc.WriteString("s", "[header", "v");
     doc.WriteString("t", "c", "4");
+    doc.WriteString("u\r\nv", "k", "5");
     const IniDocument reread(doc.Serialize());
+    EXPECT_EQ(reread.GetString("u", "k", ""), "5");  // "[u" opens the section; "v]" is a bare line
     EXPECT_EQ(reread.GetString("t", "c", ""), "4");
     EXPECT_EQ(doc.GetString("t", "c", ""), "4");
     EXPECT_EQ(doc.GetSectionNames(), reread.GetSectionNames());

@@ -1,0 +1,54 @@
+// Benchmarks of the settings core: a whole profile read and write, and INI parsing by file size.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "bench/bench_data.h"
+#include "settings/ini_document.h"
+#include "settings/profile.h"
+#include "settings/schema.h"
+
+namespace {
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// ReadProfile then WriteProfile of KMX.INI with 1,000 keys against a 1,000-setting schema,
+// files on disk, as the Run and Load commands do.
+void BM_ReadThenWriteProfile1000(benchmark::State& state) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "orvane-bench";
+    std::filesystem::create_directories(dir);
+    const std::string launcherIni = (dir / "orvane.ini").string();
+    const std::string profile = (dir / "KMX.INI").string();
+    WriteFile(launcherIni, bench::LauncherIni(1000));
+    std::vector<SettingItem> settings;
+    LoadSchema(launcherIni, settings);
+    ProfileSlots slots;
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteFile(profile, bench::EmulatorIni(1000));
+        state.ResumeTiming();
+        ReadProfile(profile, launcherIni, slots, settings);
+        WriteProfile(profile, launcherIni, slots, true, settings);
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_ReadThenWriteProfile1000)->Unit(benchmark::kMicrosecond);
+
+void BM_ParseIni(benchmark::State& state) {
+    const std::string bytes = bench::IniOfSize(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        ini::IniDocument doc(bytes);
+        benchmark::DoNotOptimize(doc);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_ParseIni)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
