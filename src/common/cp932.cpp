@@ -34,24 +34,39 @@ std::size_t FindLastChar(std::string_view text, char separator) {
     return found;
 }
 
-std::string FoldCase(std::string_view text) {
-    std::string folded;
-    folded.reserve(text.size());
+namespace {
+
+// The byte at pos folded, given the length of the character it starts or ends.
+char FoldedByte(char byte, std::size_t charLength) {
+    return charLength == 1 && byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
+}
+
+}  // namespace
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t pos = 0; pos < a.size();) {
+        const std::size_t length = CharLength(a, pos);
+        if (CharLength(b, pos) != length) return false;
+        if (FoldedByte(a[pos], length) != FoldedByte(b[pos], length)) return false;
+        if (length == 2 && a[pos + 1] != b[pos + 1]) return false;
+        pos += length;
+    }
+    return true;
+}
+
+std::size_t HashIgnoreCase(std::string_view text) {
+    // FNV-1a over the folded bytes.
+    std::size_t hash = 14695981039346656037ull;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t length = CharLength(text, pos);
-        const char first = text[pos];
-        if (length == 1 && first >= 'A' && first <= 'Z') {
-            folded.push_back(static_cast<char>(first - 'A' + 'a'));
-        } else {
-            folded.append(text, pos, length);
+        for (std::size_t i = 0; i < length; ++i) {
+            hash ^= static_cast<unsigned char>(i == 0 ? FoldedByte(text[pos], length) : text[pos + i]);
+            hash *= 1099511628211ull;
         }
         pos += length;
     }
-    return folded;
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && FoldCase(a) == FoldCase(b);
+    return hash;
 }
 
 std::size_t CutAtLastBackslash(std::string& text) {

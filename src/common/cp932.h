@@ -25,13 +25,21 @@ std::size_t FindChar(std::string_view text, char separator, std::size_t from = 0
 // Position of the last such character; npos when absent.
 std::size_t FindLastChar(std::string_view text, char separator);
 
-// The text with its ASCII letters folded to lower case and double-byte characters kept
-// whole (a trail byte in "A"-"Z" is never folded). The platform's profile functions fold
-// no other letters, so two names that fold alike are the same name to them.
-std::string FoldCase(std::string_view text);
-
-// Case-insensitive comparison as FoldCase defines it.
+// Case-insensitive comparison: ASCII letters fold, double-byte characters compare whole
+// (a trail byte in "A"-"Z" is never folded). The platform's profile functions fold no
+// other letters, so two names equal here are the same name to them.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+// A hash that agrees with EqualsIgnoreCase: equal texts hash alike.
+std::size_t HashIgnoreCase(std::string_view text);
+
+// Hash and equality for unordered containers keyed by names that ignore case.
+struct IgnoreCaseHash {
+    std::size_t operator()(std::string_view text) const { return HashIgnoreCase(text); }
+};
+struct IgnoreCaseEqual {
+    bool operator()(std::string_view a, std::string_view b) const { return EqualsIgnoreCase(a, b); }
+};
 
 // Ends text at its last real backslash, dropping the backslash and all after it.
 // Answers the position cut at, or npos (text unchanged) when it has no backslash.

@@ -1,7 +1,6 @@
 // INI parsing, look-up and in-place rewriting with the platform's private-profile rules.
 #include "settings/ini_document.h"
 
-#include "common/cp932.h"
 #include "settings/text_value.h"
 
 namespace ini {
@@ -33,24 +32,35 @@ std::string_view RemoveOuterQuotes(std::string_view value) {
 }  // namespace
 
 IniDocument::IniDocument(std::string_view bytes) {
+    const std::string_view stored = m_storage.emplace_back(bytes);
     std::size_t pos = 0;
-    while (pos < bytes.size()) {
+    while (pos < stored.size()) {
         std::size_t end = pos;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        while (end < stored.size() && stored[end] != '\r' && stored[end] != '\n') ++end;
+        Ending ending = Ending::None;
         std::size_t next = end;
-        if (next < bytes.size()) {
-            next += (bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n') ? 2 : 1;
+        if (next < stored.size() && stored[next] == '\n') {
+            ending = Ending::Lf;
+            next += 1;
+        } else if (next < stored.size()) {
+            const bool crLf = next + 1 < stored.size() && stored[next + 1] == '\n';
+            ending = crLf ? Ending::CrLf : Ending::Cr;
+            next += crLf ? 2 : 1;
         }
-        Append(ParseLine(std::string(bytes.substr(pos, end - pos)), std::string(bytes.substr(end, next - end))));
+        Append(ParseLine(stored.substr(pos, end - pos), ending));
         pos = next;
     }
 }
 
-IniDocument::Line IniDocument::ParseLine(std::string text, std::string ending) {
+IniDocument::Line IniDocument::ParseNewLine(std::string text) {
+    return ParseLine(m_storage.emplace_back(std::move(text)), Ending::CrLf);
+}
+
+IniDocument::Line IniDocument::ParseLine(std::string_view text, Ending ending) {
     Line line;
-    line.text = std::move(text);
-    line.ending = std::move(ending);
-    const std::string_view view = line.text;
+    line.text = text;
+    line.ending = ending;
+    const std::string_view view = text;
     std::size_t begin = 0;
     std::size_t end = view.size();
     Trim(view, begin, end);
@@ -91,25 +101,25 @@ IniDocument::Line IniDocument::ParseLine(std::string text, std::string ending) {
 
 void IniDocument::Append(Line line) {
     if (line.kind == LineKind::Header) {
-        m_firstSection.emplace(cp932::FoldCase(line.Name()), m_sections.size());
+        m_firstSection.emplace(line.Name(), m_sections.size());
         m_sections.emplace_back();
     }
     Section& section = m_sections.back();
-    if (line.kind == LineKind::Key) section.firstKeyLine.emplace(cp932::FoldCase(line.Name()), section.lines.size());
+    if (line.kind == LineKind::Key) section.firstKeyLine.emplace(line.Name(), section.lines.size());
     // New keys go after the last entry, a line without "=" counting as one (the platform does so).
     if (line.kind == LineKind::Key || line.kind == LineKind::Text) section.lastKeyLine = section.lines.size();
     section.lines.push_back(std::move(line));
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
-    const auto found = m_firstSection.find(cp932::FoldCase(name));
+    const auto found = m_firstSection.find(name);
     return found == m_firstSection.end() ? nullptr : &m_sections[found->second];
 }
 
 const IniDocument::Line* IniDocument::FindKey(std::string_view section, std::string_view key) const {
     const Section* found = FindSection(TrimSpaces(section));
     if (found == nullptr) return nullptr;
-    const auto line = found->firstKeyLine.find(cp932::FoldCase(TrimSpaces(key)));
+    const auto line = found->firstKeyLine.find(TrimSpaces(key));
     return line == found->firstKeyLine.end() ? nullptr : &found->lines[line->second];
 }
 
@@ -155,49 +165,49 @@ void IniDocument::WriteString(std::string_view sectionName, std::string_view key
     std::string text(key);
     text += '=';
     text += value;
-    Line line = ParseLine(text, "\r\n");
+    Line line = ParseNewLine(text);
     // A line that would not read back as a key of this section (a name or value holding a
     // line break, a key that makes it a header) changes the file's structure: parse it anew.
     const bool plainKeyLine = line.kind == LineKind::Key || line.kind == LineKind::Comment;
     const bool structural = !plainKeyLine || text.find_first_of("\r\n") != std::string::npos ||
                             sectionName.find_first_of("\r\n") != std::string_view::npos;
 
-    const auto sectionFound = m_firstSection.find(cp932::FoldCase(sectionName));
+    const auto sectionFound = m_firstSection.find(sectionName);
     if (sectionFound == m_firstSection.end()) {
         // A new section goes at the end, after a line break if the file lacks a final one.
         for (auto it = m_sections.rbegin(); it != m_sections.rend(); ++it) {
             if (it->lines.empty()) continue;
-            if (it->lines.back().ending.empty()) it->lines.back().ending = "\r\n";
+            if (it->lines.back().ending == Ending::None) it->lines.back().ending = Ending::CrLf;
             break;
         }
-        Append(ParseLine("[" + std::string(sectionName) + "]", "\r\n"));
+        Append(ParseNewLine("[" + std::string(sectionName) + "]"));
         Append(std::move(line));
         if (structural) Reparse();
         return;
     }
 
     Section& section = m_sections[sectionFound->second];
-    const auto keyFound = section.firstKeyLine.find(cp932::FoldCase(key));
+    const auto keyFound = section.firstKeyLine.find(key);
     if (keyFound != section.firstKeyLine.end()) {
         // Rewritten in place under the file's own spelling of the key.
         Line& existing = section.lines[keyFound->second];
         std::string rewritten(existing.Name());
         rewritten += '=';
         rewritten += value;
-        existing = ParseLine(std::move(rewritten), "\r\n");
+        existing = ParseNewLine(std::move(rewritten));
         if (structural || existing.kind != LineKind::Key) Reparse();
         return;
     }
 
     const std::size_t after = section.lastKeyLine;
-    if (section.lines[after].ending.empty()) section.lines[after].ending = "\r\n";
+    if (section.lines[after].ending == Ending::None) section.lines[after].ending = Ending::CrLf;
     section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(after) + 1, std::move(line));
     // Only comments and blank lines follow the last entry, so no indexed key moves.
     const Line& inserted = section.lines[after + 1];
     if (structural) {
         Reparse();
     } else if (inserted.kind == LineKind::Key) {
-        section.firstKeyLine.emplace(cp932::FoldCase(inserted.Name()), after + 1);
+        section.firstKeyLine.emplace(inserted.Name(), after + 1);
         section.lastKeyLine = after + 1;
     }
 }
@@ -207,16 +217,17 @@ void IniDocument::Reparse() {
 }
 
 std::string IniDocument::Serialize() const {
+    static constexpr std::string_view kEndings[] = {"", "\r\n", "\n", "\r"};
     std::size_t size = 0;
     for (const Section& section : m_sections) {
-        for (const Line& line : section.lines) size += line.text.size() + line.ending.size();
+        for (const Line& line : section.lines) size += line.text.size() + kEndings[static_cast<int>(line.ending)].size();
     }
     std::string bytes;
     bytes.reserve(size);
     for (const Section& section : m_sections) {
         for (const Line& line : section.lines) {
             bytes += line.text;
-            bytes += line.ending;
+            bytes += kEndings[static_cast<int>(line.ending)];
         }
     }
     return bytes;

@@ -4,10 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "common/cp932.h"
 
 namespace ini {
 
@@ -15,6 +18,10 @@ class IniDocument {
 public:
     IniDocument() = default;
     explicit IniDocument(std::string_view bytes);
+    IniDocument(const IniDocument& other) : IniDocument(other.Serialize()) {}
+    IniDocument& operator=(const IniDocument& other) { return *this = IniDocument(other.Serialize()); }
+    IniDocument(IniDocument&&) = default;
+    IniDocument& operator=(IniDocument&&) = default;
 
     // True when at least one section header stands in the file.
     bool HasSections() const { return m_sections.size() > 1; }
@@ -46,32 +53,39 @@ public:
 private:
     enum class LineKind { Blank, Comment, Header, Key, Text };
 
+    enum class Ending : std::uint8_t { None, CrLf, Lf, Cr };
+
     struct Line {
-        std::string text;    // without its line end
-        std::string ending;  // "\r\n", "\n", "\r", or "" for a last line without one
+        std::string_view text;  // without its line end; points into m_storage
+        Ending ending = Ending::None;
         LineKind kind = LineKind::Blank;
         // Trimmed name (header name, key name or bare text) and trimmed value within text.
         std::uint32_t nameBegin = 0, nameEnd = 0, valueBegin = 0, valueEnd = 0;
 
-        std::string_view Name() const { return std::string_view(text).substr(nameBegin, nameEnd - nameBegin); }
-        std::string_view Value() const { return std::string_view(text).substr(valueBegin, valueEnd - valueBegin); }
+        std::string_view Name() const { return text.substr(nameBegin, nameEnd - nameBegin); }
+        std::string_view Value() const { return text.substr(valueBegin, valueEnd - valueBegin); }
     };
 
     struct Section {
         std::vector<Line> lines;  // lines[0] is the header, except in the part before any header
-        std::unordered_map<std::string, std::size_t> firstKeyLine;  // folded key -> line index
+        // Key name (a view into m_storage) -> index of its first line.
+        std::unordered_map<std::string_view, std::size_t, cp932::IgnoreCaseHash, cp932::IgnoreCaseEqual> firstKeyLine;
         std::size_t lastKeyLine = 0;  // the last entry, where a new key goes after; else the header
     };
 
-    static Line ParseLine(std::string text, std::string ending);
+    static Line ParseLine(std::string_view text, Ending ending);
+    Line ParseNewLine(std::string text);
     void Append(Line line);
     const Section* FindSection(std::string_view name) const;
     const Line* FindKey(std::string_view section, std::string_view key) const;
     void Reparse();
 
+    // The file's bytes and every line written since; a deque never moves what it holds, so
+    // the lines' views stay valid, also when the document is moved.
+    std::deque<std::string> m_storage;
     // m_sections[0] holds the lines before the first header; no name reaches it.
     std::vector<Section> m_sections{1};
-    std::unordered_map<std::string, std::size_t> m_firstSection;  // folded name -> index
+    std::unordered_map<std::string_view, std::size_t, cp932::IgnoreCaseHash, cp932::IgnoreCaseEqual> m_firstSection;
 };
 
 }  // namespace ini

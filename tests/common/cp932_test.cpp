@@ -45,6 +45,7 @@ TEST(Cp932Text, CaseFoldingComparesDoubleByteCharactersWhole) {
     EXPECT_FALSE(EqualsIgnoreCase(Sjis("ア"), "\x83\x61"));
     EXPECT_FALSE(EqualsIgnoreCase("KMX.EXE", "KMX.EX"));
     EXPECT_FALSE(EqualsIgnoreCase(Sjis("ソ"), Sjis("ポ")));
+    EXPECT_EQ(cp932::HashIgnoreCase(Sjis("Key表A")), cp932::HashIgnoreCase(Sjis("kEY表a")));
 }
 
 TEST(Cp932Text, CutAtLastBackslashCutsOnlyAtRealBackslashes) {

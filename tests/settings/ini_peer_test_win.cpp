@@ -145,7 +145,7 @@ const std::vector<Difference>& DeliberateDifferences() {
                  const std::string trimmed = TrimBlanks(line);
                  if (cp932::FindChar(trimmed, '=') != std::string::npos) continue;
                  for (const std::string& key : keys) {
-                     if (cp932::FoldCase(trimmed) == cp932::FoldCase(TrimBlanks(key))) return true;
+                     if (cp932::EqualsIgnoreCase(trimmed, TrimBlanks(key))) return true;
                  }
              }
              return false;
