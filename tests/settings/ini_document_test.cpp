@@ -129,7 +129,7 @@ TEST(IniWrite, NewFileSectionsAndKeysInWritingOrder) {
 }
 
 TEST(IniWrite, KeepsEveryByteItDoesNotChange) {
-    const std::string nulBytes("abc\0def\0ghi\0jkl\0mno\0pqr\0stu\0v", 31);
+    const std::string nulBytes("abc\0def\0ghi\0jkl\0mno\0pqr\0stu\0vwx", 31);
     IniDocument binary(nulBytes);
     binary.WriteString("section1", "key1", "string1");
     EXPECT_EQ(binary.Serialize(), nulBytes + "\r\n[section1]\r\nkey1=string1\r\n");
