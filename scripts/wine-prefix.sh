@@ -1,6 +1,14 @@
 #!/usr/bin/env bash
-# Creates the private Wine prefix once: wine-prefix.sh PREFIX. Safe to call from parallel tests.
+# Creates the private Wine prefix once: wine-prefix.sh [--drive-d FOLDER] PREFIX.
+# Safe to call from parallel tests. With --drive-d, the prefix's fixed drives are C: and a
+# drive D: on FOLDER, and Z: (the whole Linux root) counts as a network drive, so a walk of
+# the fixed drives covers only what the tests lay out.
 set -euo pipefail
+drive_d=
+if [ "${1:-}" = "--drive-d" ]; then
+  drive_d=$2
+  shift 2
+fi
 prefix=$1
 [ -f "$prefix/.orvane-ready" ] && exit 0
 mkdir -p "$prefix"
@@ -14,5 +22,12 @@ wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
   /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
   /v 'ＭＳ ゴシック' /t REG_SZ /d 'IPAGothic' /f >/dev/null 2>&1
+if [ -n "$drive_d" ]; then
+  mkdir -p "$drive_d"
+  ln -sfn "$drive_d" "$prefix/dosdevices/d:"
+  wine reg add 'HKLM\Software\Wine\Drives' /v 'd:' /t REG_SZ /d hd /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Wine\Drives' /v 'z:' /t REG_SZ /d network /f >/dev/null 2>&1
+  wineserver -k  # the drive types are read when Wine starts
+fi
 wineserver -w
 touch "$prefix/.orvane-ready"

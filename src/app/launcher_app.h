@@ -1,0 +1,9 @@
+// The application object: runs the main dialog once and ends.
+#pragma once
+
+#include "framework/application.h"
+
+class LauncherApp : public Application {
+public:
+    bool InitInstance() override;
+};

@@ -1,0 +1,189 @@
+// The main dialog: start-up, system menu, painting, the path fields' buttons and the settings list.
+#include "app/launcher_dialog.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "app/about_dialog.h"
+#include "common/paths.h"
+#include "common/texts.h"
+#include "framework/services.h"
+#include "locate/emulator_path_check.h"
+#include "resource.h"
+#include "settings/ini_file.h"
+#include "settings/schema.h"
+
+namespace {
+
+constexpr char kLegacyKey[] = "Legacy";
+constexpr char kWaitKey[] = "Wait";
+constexpr char kFloppyFilter[] = "KMX FD(*.kfd)|*.kfd|All Files(*.*)|*.*||";
+constexpr char kHardDiskFilter[] = "KMX HD(*.khd)|*.khd|All Files(*.*)|*.*||";
+constexpr char kBitmapFilter[] = "Bitmaps(*.bmp)|*.bmp|All Files(*.*)|*.*||";
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(LauncherDialog)
+    ON_MESSAGE(WM_SYSCOMMAND, OnSysCommand)
+    ON_MESSAGE(WM_DESTROY, OnDestroy)
+    ON_MESSAGE(WM_PAINT, OnPaint)
+    ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
+    ON_BN_CLICKED_RANGE(IDC_EJECT_FDD1, IDC_EJECT_HDD2, OnEject)
+    ON_BN_CLICKED_RANGE(IDC_OPEN_FDD1, IDC_OPEN_HDD2, OnOpenImage)
+END_MESSAGE_MAP()
+
+LauncherDialog::LauncherDialog()
+    : Dialog(IDD_LAUNCHER, nullptr), m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP))) {}
+
+LauncherDialog::~LauncherDialog() = default;
+
+std::array<ImagePathEdit*, kImageSlotCount> LauncherDialog::PathFields() {
+    return {&m_fdd1Edit, &m_fdd2Edit, &m_hdd1Edit, &m_hdd2Edit, &m_fontEdit};
+}
+
+BOOL LauncherDialog::OnInitDialog() {
+    AddAboutToSystemMenu();
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetUpPathFields();
+
+    const std::string launcherIniPath = GetLauncherIniPath();
+    const ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
+    SetChecked(IDC_LEGACY, launcherIni.GetInt(kLauncherSection, kLegacyKey, 1) != 0);
+    SetChecked(IDC_WAIT_CHECK, launcherIni.GetInt(kLauncherSection, kWaitKey, 1) != 0);
+    LoadSchema(launcherIni, m_settings);
+
+    HWND list = Item(IDC_SETTINGS);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_TEXT;
+    column.fmt = LVCFMT_LEFT;
+    column.pszText = const_cast<char*>(texts::kValueHeader);
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    column.pszText = const_cast<char*>(texts::kLabelHeader);
+    SendMessageA(list, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+
+    if (!CheckEmulatorPath(launcherIniPath, m_strEmulatorDir)) {
+        GetServices().ShowMessage(m_hWnd, texts::kEmulatorNotFound, MB_OK);
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    SetWindowTextA(m_hWnd, (texts::kTitlePrefix + EmulatorFile("KMX.EXE")).c_str());
+    if (!FileExists(EmulatorFile("SAVEA.CPU"))) ShowItem(IDC_ERASE_RESUME, false);
+    ReadProfile(EmulatorFile("KMX.INI"));
+    return TRUE;
+}
+
+void LauncherDialog::AddAboutToSystemMenu() {
+    HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+    if (menu == nullptr) return;
+    char text[256] = "";
+    if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) <= 0 || text[0] == '\0') return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text);
+}
+
+void LauncherDialog::SetUpPathFields() {
+    struct FieldSetUp {
+        ImagePathEdit* field;
+        int id;
+        const char* defaultExtension;
+        const char* filter;
+    };
+    const FieldSetUp fields[] = {
+        {&m_fdd1Edit, IDC_FDD1, "kfd", kFloppyFilter},  {&m_fdd2Edit, IDC_FDD2, "kfd", kFloppyFilter},
+        {&m_hdd1Edit, IDC_HDD1, "khd", kHardDiskFilter}, {&m_hdd2Edit, IDC_HDD2, "khd", kHardDiskFilter},
+        {&m_fontEdit, IDC_FONT, "bmp", kBitmapFilter},
+    };
+    for (const FieldSetUp& setUp : fields) {
+        setUp.field->Attach(m_hWnd, setUp.id);
+        setUp.field->m_bOpen = TRUE;
+        setUp.field->m_dwFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+        setUp.field->m_strDefExt = setUp.defaultExtension;
+        setUp.field->m_strFilter = setUp.filter;
+    }
+}
+
+LRESULT LauncherDialog::OnSysCommand(WPARAM command, LPARAM) {
+    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
+        AboutDialog about;
+        about.DoModal();
+        return 0;
+    }
+    return Default();
+}
+
+LRESULT LauncherDialog::OnDestroy(WPARAM, LPARAM) {
+    // The two options are kept on every end of the dialog, also after a failed start.
+    const std::string launcherIniPath = GetLauncherIniPath();
+    ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
+    launcherIni.WriteString(kLauncherSection, kLegacyKey, IsChecked(IDC_LEGACY) ? "1" : "0");
+    launcherIni.WriteString(kLauncherSection, kWaitKey, IsChecked(IDC_WAIT_CHECK) ? "1" : "0");
+    ini::SaveIniFile(launcherIniPath, launcherIni);
+    return Default();
+}
+
+LRESULT LauncherDialog::OnPaint(WPARAM, LPARAM) {
+    if (!IsIconic(m_hWnd)) return Default();
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, m_hIcon);
+    EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+LRESULT LauncherDialog::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_hIcon); }
+
+void LauncherDialog::OnEject(UINT id) { PathFields()[id - IDC_EJECT_FDD1]->SetText(""); }
+
+void LauncherDialog::OnOpenImage(UINT id) {
+    const std::string path = PathFields()[id - IDC_OPEN_FDD1]->GetText();
+    if (!path.empty()) GetServices().OpenWithShell(m_hWnd, path, "");
+}
+
+ProfileSlots LauncherDialog::CurrentSlots() {
+    ProfileSlots slots;
+    const auto fields = PathFields();
+    for (int slot = 0; slot < kImageSlotCount; ++slot) slots.imagePaths[slot] = fields[slot]->GetText();
+    slots.resume = IsChecked(IDC_RESUME);
+    return slots;
+}
+
+void LauncherDialog::ShowSlots(const ProfileSlots& slots) {
+    const auto fields = PathFields();
+    for (int slot = 0; slot < kImageSlotCount; ++slot) fields[slot]->SetText(slots.imagePaths[slot]);
+    SetChecked(IDC_RESUME, slots.resume);
+}
+
+void LauncherDialog::ReadProfile(const std::string& path) {
+    ProfileSlots slots = CurrentSlots();
+    if (::ReadProfile(path, GetLauncherIniPath(), slots, m_settings) == ProfileReadResult::CouldNotOpen) {
+        GetServices().ShowMessage(m_hWnd, path + texts::kCouldNotOpen, MB_OK);
+    }
+    ShowSlots(slots);
+    RebuildSettingsList();
+}
+
+void LauncherDialog::RebuildSettingsList() {
+    HWND list = Item(IDC_SETTINGS);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    for (std::size_t row = 0; row < m_settings.size(); ++row) {
+        SettingItem& setting = m_settings[row];
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = static_cast<int>(row);
+        item.pszText = const_cast<char*>(DisplayText(setting).c_str());
+        item.lParam = reinterpret_cast<LPARAM>(&setting);
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        LVITEMA label = {};
+        label.iSubItem = 1;
+        label.pszText = const_cast<char*>(setting.label.c_str());
+        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&label));
+    }
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE_USEHEADER);
+}

@@ -1,0 +1,53 @@
+// The main dialog: image path fields, the Resume option, the settings list, the launcher options
+// and the commands. It owns the settings model and the emulator folder for its whole life.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "controls/image_path_edit.h"
+#include "framework/dialog.h"
+#include "settings/profile.h"
+#include "settings/setting_item.h"
+
+class LauncherDialog : public Dialog {
+public:
+    LauncherDialog();
+    ~LauncherDialog() override;
+
+    HICON m_hIcon;
+    std::string m_strEmulatorDir;  // without a trailing backslash; set once at initialisation
+    ImagePathEdit m_fdd1Edit;
+    ImagePathEdit m_fdd2Edit;
+    ImagePathEdit m_hdd1Edit;
+    ImagePathEdit m_hdd2Edit;
+    ImagePathEdit m_fontEdit;
+    // Appended to only while the schema is read, so the list rows' references stay valid.
+    std::vector<SettingItem> m_settings;
+
+    // Loads an emulator INI into the fields, the Resume option and the settings, and rebuilds the list.
+    void ReadProfile(const std::string& path);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override {}  // Enter never closes the launcher
+
+private:
+    LRESULT OnSysCommand(WPARAM command, LPARAM parameter);
+    LRESULT OnDestroy(WPARAM, LPARAM);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    void OnEject(UINT id);
+    void OnOpenImage(UINT id);
+
+    std::array<ImagePathEdit*, kImageSlotCount> PathFields();
+    void AddAboutToSystemMenu();
+    void SetUpPathFields();
+    void ShowSlots(const ProfileSlots& slots);
+    ProfileSlots CurrentSlots();
+    void RebuildSettingsList();
+    std::string EmulatorFile(const char* name) const { return m_strEmulatorDir + "\\" + name; }
+
+    DECLARE_MESSAGE_MAP()
+};

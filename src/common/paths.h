@@ -1,0 +1,24 @@
+// Path helpers: the launcher INI and directory derived from the executable's path, and file existence.
+#pragma once
+
+#include <string>
+
+// The path ended at its last "." (kept whole when it has none) followed by ".ini".
+std::string LauncherIniPathFor(const std::string& modulePath);
+
+// The path ended at its last backslash: the folder without a trailing backslash.
+std::string DirectoryOf(const std::string& path);
+
+// The last part of a path, after its last backslash.
+std::string FileNameOf(const std::string& path);
+
+#ifdef _WIN32
+// The executable's full path (GetModuleFileNameA).
+std::string GetModulePath();
+// The launcher INI: the executable's path with ".ini" for its extension.
+std::string GetLauncherIniPath();
+// The launcher's folder, without a trailing backslash.
+std::string GetModuleDirectory();
+// True when a directory listing of the path yields an entry; folders count as existing.
+bool FileExists(const std::string& path);
+#endif

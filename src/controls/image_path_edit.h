@@ -1,0 +1,34 @@
+// A one-line path field: takes a file dropped from the shell, and opens a file dialog on double-click.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+class ImagePathEdit {
+public:
+    ImagePathEdit() = default;
+    ~ImagePathEdit();
+    ImagePathEdit(const ImagePathEdit&) = delete;
+    ImagePathEdit& operator=(const ImagePathEdit&) = delete;
+
+    // Attaches to the edit control id of a dialog and registers it for dropped files.
+    void Attach(HWND dialog, int id);
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    std::string GetText() const;
+    void SetText(const std::string& text);
+
+    BOOL m_bOpen = TRUE;       // the double-click shows an open-file dialog, else a save-as dialog
+    DWORD m_dwFlags = 0;       // OFN_ flags of that dialog
+    std::string m_strFilter;   // "description|pattern|...||"
+    std::string m_strDefExt;   // added to a typed name without an extension
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR data);
+    void OnDropFiles(HDROP drop);
+    void OnDoubleClick();
+
+    HWND m_hWnd = nullptr;
+};

@@ -1,0 +1,163 @@
+// The dialog base and its message dispatch.
+#include "framework/dialog.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <vector>
+
+#include "common/texts.h"
+#include "framework/services.h"
+
+namespace {
+
+// With the manifest's version 6 controls, even buttons and statics are comctl32's classes,
+// which must be registered before the first dialog is made.
+void EnsureCommonControls() {
+    static const bool initialised = [] {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)initialised;
+}
+
+}  // namespace
+
+Dialog::Dialog(UINT templateId, HWND parent) : m_hParent(parent), m_nTemplate(templateId) {}
+
+Dialog::~Dialog() {
+    // A modeless dialog still open goes with its object.
+    if (m_hWnd != nullptr && !m_bModal) DestroyWindow(m_hWnd);
+}
+
+INT_PTR Dialog::DoModal() {
+    m_bModal = true;
+    m_bEnded = false;
+    EnsureCommonControls();
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplate), m_hParent, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::Create() {
+    m_bModal = false;
+    m_bEnded = false;
+    EnsureCommonControls();
+    HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplate), m_hParent, DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+    // Initialisation may already have ended the dialog.
+    if (window != nullptr && !m_bEnded) ShowWindow(window, SW_SHOW);
+    return m_bEnded ? nullptr : window;
+}
+
+void Dialog::EndDialog(INT_PTR result) {
+    m_nResult = result;
+    m_bEnded = true;
+    if (m_hWnd == nullptr) return;
+    if (m_bModal) {
+        ::EndDialog(m_hWnd, result);
+    } else {
+        DestroyWindow(m_hWnd);
+    }
+}
+
+const Dialog::MessageMapEntry* Dialog::GetMessageMap() const {
+    static const MessageMapEntry entries[] = {{MessageMapEntry::End, 0, 0, 0, nullptr, nullptr, nullptr, nullptr}};
+    return entries;
+}
+
+LRESULT Dialog::Default() {
+    m_bCallDefault = true;
+    return 0;
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(window, text.data(), length + 1);
+    return text.data();
+}
+
+std::string Dialog::ItemText(int id) const { return WindowText(Item(id)); }
+
+void Dialog::SetItemText(int id, const std::string& text) { SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dialog* dialog = nullptr;
+    if (message == WM_INITDIALOG) {
+        dialog = reinterpret_cast<Dialog*>(lParam);
+        dialog->m_hWnd = window;
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+    } else {
+        dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    }
+    if (dialog == nullptr) return FALSE;
+    INT_PTR result = FALSE;
+    // Nothing may throw into the window manager.
+    try {
+        result = dialog->Dispatch(message, wParam, lParam);
+    } catch (const std::exception&) {
+        GetServices().ShowMessage(window, texts::kUnexpectedError, MB_OK | MB_ICONSTOP);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        dialog->m_hWnd = nullptr;
+    }
+    return result;
+}
+
+bool Dialog::DispatchCommand(UINT code, UINT id) {
+    for (const MessageMapEntry* entry = GetMessageMap(); entry->kind != MessageMapEntry::End; ++entry) {
+        if (entry->code != code || id < entry->firstId || id > entry->lastId) continue;
+        if (entry->kind == MessageMapEntry::Command) {
+            (this->*entry->onCommand)();
+            return true;
+        }
+        if (entry->kind == MessageMapEntry::CommandRange) {
+            (this->*entry->onCommandRange)(id);
+            return true;
+        }
+    }
+    return false;
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) return OnInitDialog();
+    if (message == WM_COMMAND) {
+        const UINT id = LOWORD(wParam);
+        const UINT code = HIWORD(wParam);
+        if (DispatchCommand(code, id)) return TRUE;
+        if (code == BN_CLICKED && id == IDOK) {
+            OnOK();
+            return TRUE;
+        }
+        if (code == BN_CLICKED && id == IDCANCEL) {
+            OnCancel();
+            return TRUE;
+        }
+        return FALSE;
+    }
+    if (message == WM_NOTIFY) {
+        NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+        for (const MessageMapEntry* entry = GetMessageMap(); entry->kind != MessageMapEntry::End; ++entry) {
+            if (entry->kind == MessageMapEntry::Notify && entry->code == header->code &&
+                header->idFrom >= entry->firstId && header->idFrom <= entry->lastId) {
+                SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, (this->*entry->onNotify)(header));
+                return TRUE;
+            }
+        }
+        return FALSE;
+    }
+    for (const MessageMapEntry* entry = GetMessageMap(); entry->kind != MessageMapEntry::End; ++entry) {
+        if (entry->kind != MessageMapEntry::Message || entry->code != message) continue;
+        m_bCallDefault = false;
+        const LRESULT result = (this->*entry->onMessage)(wParam, lParam);
+        if (m_bCallDefault) return FALSE;
+        // These messages answer through the dialog procedure's own result.
+        if (message == WM_QUERYDRAGICON || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)) {
+            return static_cast<INT_PTR>(result);
+        }
+        SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,42 @@
+// Everything modal or external that a handler asks for: message boxes, file and font dialogs,
+// the shell, process start and wait, file deletion. The real one calls Win32; tests plug in a script.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct FileDialogOptions {
+    bool open = true;               // open-file dialog, else save-as
+    HWND owner = nullptr;
+    std::string fileName;           // initial file name
+    std::string defaultExtension;   // without the dot
+    std::string filter;             // "description|pattern|...||"; empty for none
+    DWORD flags = 0;                // OFN_ flags
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+    // A message box captioned with the application name; answers the button pressed.
+    virtual int ShowMessage(HWND owner, const std::string& text, UINT type) = 0;
+    // A file dialog; true and the chosen full path when the user confirms.
+    virtual bool ChooseFile(const FileDialogOptions& options, std::string& path) = 0;
+    // The font dialog (screen fonts, effects); true and the font when the user confirms.
+    virtual bool ChooseScreenFont(HWND owner, LOGFONTA& font) = 0;
+    // The shell's "Open" verb on a file; the result is not looked at.
+    virtual void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) = 0;
+    // Starts a program in a folder; false when it could not be started.
+    virtual bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) = 0;
+    // Waits until the process ends, then releases its handle.
+    virtual void WaitForProcessEnd(HANDLE process) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
+};
+
+// The services in use: the Win32 ones unless a test has set its own.
+Services& GetServices();
+// Replaces the services (nullptr restores the Win32 ones).
+void SetServices(Services* services);
+
+// A filter "a|b|c|d||" in the NUL-separated form the file dialogs take.
+std::string FilterForDialog(const std::string& filter);

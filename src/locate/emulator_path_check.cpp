@@ -1,0 +1,29 @@
+// The emulator path check.
+#include "locate/emulator_path_check.h"
+
+#include "common/cp932.h"
+#include "common/paths.h"
+#include "locate/emulator_search_dialog.h"
+#include "settings/ini_file.h"
+#include "settings/setting_item.h"
+
+namespace {
+constexpr char kEmulatorPathKey[] = "KMXPath";
+constexpr char kEmulatorProgram[] = "KMX.EXE";
+}  // namespace
+
+bool CheckEmulatorPath(const std::string& launcherIniPath, std::string& emulatorDir) {
+    emulatorDir = ini::LoadIniFile(launcherIniPath).GetString(kLauncherSection, kEmulatorPathKey, "");
+    if (!emulatorDir.empty() && FileExists(emulatorDir)) return true;
+
+    EmulatorSearchDialog search(nullptr);
+    search.m_strTarget = kEmulatorProgram;
+    if (search.DoModal() != IDOK) return false;
+    emulatorDir = search.m_strResult;
+    cp932::CutAtLastBackslash(emulatorDir);
+    // A failed write goes unnoticed: the folder is used all the same, and searched for next time.
+    ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
+    launcherIni.WriteString(kLauncherSection, kEmulatorPathKey, emulatorDir);
+    ini::SaveIniFile(launcherIniPath, launcherIni);
+    return true;
+}

@@ -1,0 +1,116 @@
+// The search dialog.
+#include "locate/emulator_search_dialog.h"
+
+#include <commdlg.h>
+
+#include "common/cp932.h"
+#include "common/paths.h"
+#include "common/texts.h"
+#include "framework/services.h"
+#include "resource.h"
+
+BEGIN_MESSAGE_MAP(EmulatorSearchDialog)
+    ON_BN_CLICKED(IDC_SEARCH_SET, OnSet)
+    ON_MESSAGE(WM_SEARCH_DONE, OnSearchDone)
+    ON_MESSAGE(WM_SEARCH_FOLDER, OnSearchFolder)
+    ON_MESSAGE(WM_CLOSE, OnClose)
+END_MESSAGE_MAP()
+
+EmulatorSearchDialog::EmulatorSearchDialog(HWND parent) : Dialog(IDD_SEARCH, parent) {}
+
+EmulatorSearchDialog::~EmulatorSearchDialog() { StopWorker(); }
+
+BOOL EmulatorSearchDialog::OnInitDialog() {
+    if (m_strTarget.empty()) {
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    m_strResult.clear();
+    m_pRequest = new SearchRequest{};
+    m_pRequest->hwndDialog = m_hWnd;
+    m_strTarget.copy(m_pRequest->target, MAX_PATH - 1);
+    m_hThread = CreateThread(nullptr, 0, SearchThreadProc, m_pRequest, 0, &m_dwThreadId);
+    if (m_hThread == nullptr) {
+        delete m_pRequest;
+        m_pRequest = nullptr;
+        EndDialog(IDCANCEL);
+    }
+    return TRUE;
+}
+
+void EmulatorSearchDialog::OnSet() {
+    // Posting fails only before the worker's queue exists, for a moment after its start.
+    while (m_hThread != nullptr && !PostThreadMessageA(m_dwThreadId, WM_QUIT, 0, 0) &&
+           WaitForSingleObject(m_hThread, 0) == WAIT_TIMEOUT) {
+        Sleep(1);
+    }
+}
+
+LRESULT EmulatorSearchDialog::OnSearchFolder(WPARAM pattern, LPARAM) {
+    SetItemText(IDC_SEARCH_FOLDER, reinterpret_cast<const char*>(pattern));
+    return 0;
+}
+
+LRESULT EmulatorSearchDialog::OnSearchDone(WPARAM code, LPARAM request) {
+    SearchRequest* done = reinterpret_cast<SearchRequest*>(request);
+    WaitForSingleObject(m_hThread, INFINITE);
+    CloseHandle(m_hThread);
+    m_hThread = nullptr;
+    m_pRequest = nullptr;
+    switch (code) {
+        case Found:
+            m_strResult = done->found;
+            break;
+        case NotFound:
+            m_strResult.clear();
+            break;
+        case Cancelled:
+            ChooseByHand();
+            break;
+    }
+    delete done;
+    PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+void EmulatorSearchDialog::ChooseByHand() {
+    FileDialogOptions options;
+    options.open = true;
+    options.fileName = m_strTarget;
+    options.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    std::string chosen;
+    if (!GetServices().ChooseFile(options, chosen)) return;
+    if (cp932::EqualsIgnoreCase(FileNameOf(chosen), m_strTarget)) {
+        m_strResult = chosen;
+    } else {
+        GetServices().ShowMessage(m_hWnd, texts::kWrongFile, MB_OK);
+    }
+}
+
+LRESULT EmulatorSearchDialog::OnClose(WPARAM, LPARAM) {
+    StopWorker();
+    EndDialog(m_strResult.empty() ? IDCANCEL : IDOK);
+    return 0;
+}
+
+void EmulatorSearchDialog::OnCancel() {
+    StopWorker();
+    Dialog::OnCancel();
+}
+
+void EmulatorSearchDialog::StopWorker() {
+    // Ended before the result arrived: stop the worker, wait for it, and take its request back
+    // together with the result message it may already have posted.
+    if (m_hThread == nullptr) return;
+    OnSet();
+    while (MsgWaitForMultipleObjects(1, &m_hThread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // answers the worker's sends
+    }
+    CloseHandle(m_hThread);
+    m_hThread = nullptr;
+    MSG done;
+    if (m_hWnd != nullptr) PeekMessageA(&done, m_hWnd, WM_SEARCH_DONE, WM_SEARCH_DONE, PM_REMOVE);
+    delete m_pRequest;
+    m_pRequest = nullptr;
+}

@@ -1,0 +1,25 @@
+// The drive-search worker: walks the launcher's folder tree, then every fixed drive, for one file name.
+#pragma once
+
+#include <windows.h>
+
+// Worker to dialog, posted once as its last act: wParam a SearchResult, lParam the SearchRequest.
+constexpr UINT WM_SEARCH_DONE = WM_USER + 1;
+// Worker to dialog, sent (1000 ms timeout) before each folder is listed: wParam the pattern text.
+constexpr UINT WM_SEARCH_FOLDER = WM_USER + 2;
+
+enum SearchResult { Found = 0, NotFound = 1, Cancelled = 2 };
+
+// Handed to the worker at its start and back to the dialog with WM_SEARCH_DONE.
+struct SearchRequest {
+    HWND hwndDialog;
+    char target[MAX_PATH];  // the file name looked for
+    char found[MAX_PATH];   // the full path of the match; empty until then
+};
+
+// The worker thread's entry; the stop request is a WM_QUIT in its message queue.
+DWORD WINAPI SearchThreadProc(LPVOID request);
+
+// Walks the folder of pattern ("folder\*.*") depth first; true when the target was found there
+// or below. A path that would not fit its MAX_PATH buffer is passed over.
+bool SearchDirectory(SearchRequest& request, const char* pattern);

@@ -1,0 +1,78 @@
+// Scripted services for dialog tests.
+#include "support/scripted_services.h"
+
+#include <gtest/gtest.h>
+
+ScriptedServices::ScriptedServices() { SetServices(this); }
+
+ScriptedServices::~ScriptedServices() {
+    SetServices(nullptr);
+    EXPECT_TRUE(m_messageAnswers.empty()) << m_messageAnswers.size() << " message box answers unused";
+    EXPECT_TRUE(m_fileAnswers.empty()) << m_fileAnswers.size() << " file dialog answers unused";
+    EXPECT_TRUE(m_fontAnswers.empty()) << m_fontAnswers.size() << " font dialog answers unused";
+    EXPECT_TRUE(m_startAnswers.empty()) << m_startAnswers.size() << " process start answers unused";
+}
+
+int ScriptedServices::ShowMessage(HWND, const std::string& text, UINT type) {
+    m_messages.push_back(text);
+    m_messageTypes.push_back(type);
+    if (m_messageAnswers.empty()) {
+        ADD_FAILURE() << "unexpected message box: " << text;
+        return IDCANCEL;
+    }
+    const int answer = m_messageAnswers.front();
+    m_messageAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedServices::ChooseFile(const FileDialogOptions& options, std::string& path) {
+    m_fileDialogs.push_back(options);
+    if (m_fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog for " << options.fileName;
+        return false;
+    }
+    const std::optional<std::string> answer = m_fileAnswers.front();
+    m_fileAnswers.pop_front();
+    if (!answer) return false;
+    path = *answer;
+    return true;
+}
+
+bool ScriptedServices::ChooseScreenFont(HWND, LOGFONTA& font) {
+    if (m_fontAnswers.empty()) {
+        ADD_FAILURE() << "unexpected font dialog";
+        return false;
+    }
+    const std::optional<LOGFONTA> answer = m_fontAnswers.front();
+    m_fontAnswers.pop_front();
+    if (!answer) return false;
+    font = *answer;
+    return true;
+}
+
+void ScriptedServices::OpenWithShell(HWND, const std::string& file, const std::string& directory) {
+    m_shellOpened.push_back(file + "|" + directory);
+}
+
+bool ScriptedServices::StartProcess(const std::string& program, const std::string& directory, HANDLE& process) {
+    m_started.push_back(program + "|" + directory);
+    if (m_startAnswers.empty()) {
+        ADD_FAILURE() << "unexpected process start: " << program;
+        return false;
+    }
+    const bool started = m_startAnswers.front();
+    m_startAnswers.pop_front();
+    if (started) DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &process, 0, FALSE,
+                                 DUPLICATE_SAME_ACCESS);
+    return started;
+}
+
+void ScriptedServices::WaitForProcessEnd(HANDLE process) {
+    ++m_waits;
+    CloseHandle(process);
+}
+
+bool ScriptedServices::RemoveFile(const std::string& path) {
+    m_removed.push_back(path);
+    return DeleteFileA(path.c_str()) != FALSE;
+}

@@ -1,0 +1,45 @@
+// Test services: every message box, file dialog, shell and process request is answered from a
+// queued script and recorded; an unexpected or unused request fails the test.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/services.h"
+
+class ScriptedServices : public Services {
+public:
+    ScriptedServices();   // becomes the services in use
+    ~ScriptedServices() override;  // restores the Win32 ones; fails on answers left unused
+
+    void AnswerMessage(int button) { m_messageAnswers.push_back(button); }
+    // The path the next file dialog confirms, or nothing for Cancel.
+    void AnswerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
+    void AnswerFont(std::optional<LOGFONTA> font) { m_fontAnswers.push_back(font); }
+    // Whether the next process start succeeds (the process is the test's own handle).
+    void AnswerStart(bool started) { m_startAnswers.push_back(started); }
+
+    std::vector<std::string> m_messages;             // texts of the message boxes shown
+    std::vector<UINT> m_messageTypes;
+    std::vector<FileDialogOptions> m_fileDialogs;    // every file dialog asked for
+    std::vector<std::string> m_shellOpened;          // "file|directory" per shell open
+    std::vector<std::string> m_started;              // "program|directory" per start
+    int m_waits = 0;
+    std::vector<std::string> m_removed;
+
+    int ShowMessage(HWND owner, const std::string& text, UINT type) override;
+    bool ChooseFile(const FileDialogOptions& options, std::string& path) override;
+    bool ChooseScreenFont(HWND owner, LOGFONTA& font) override;
+    void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) override;
+    bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override;
+    void WaitForProcessEnd(HANDLE process) override;
+    bool RemoveFile(const std::string& path) override;
+
+private:
+    std::deque<int> m_messageAnswers;
+    std::deque<std::optional<std::string>> m_fileAnswers;
+    std::deque<std::optional<LOGFONTA>> m_fontAnswers;
+    std::deque<bool> m_startAnswers;
+};
