@@ -21,6 +21,15 @@ constexpr char kFloppyFilter[] = "KMX FD(*.kfd)|*.kfd|All Files(*.*)|*.*||";
 constexpr char kHardDiskFilter[] = "KMX HD(*.khd)|*.khd|All Files(*.*)|*.*||";
 constexpr char kBitmapFilter[] = "Bitmaps(*.bmp)|*.bmp|All Files(*.*)|*.*||";
 
+// Sizes a column to its header and contents. Some list views (Wine's) measure the header a
+// little short, so its text is never allowed to be cut.
+void FitColumn(HWND list, int column, const char* header) {
+    constexpr int kHeaderPadding = 16;
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
+    const LRESULT needed = SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(header)) + kHeaderPadding;
+    if (SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0) < needed) SendMessageA(list, LVM_SETCOLUMNWIDTH, column, needed);
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(LauncherDialog)
@@ -184,6 +193,6 @@ void LauncherDialog::RebuildSettingsList() {
         label.pszText = const_cast<char*>(setting.label.c_str());
         SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&label));
     }
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE_USEHEADER);
+    FitColumn(list, 0, texts::kValueHeader);
+    FitColumn(list, 1, texts::kLabelHeader);
 }

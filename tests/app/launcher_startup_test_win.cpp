@@ -1,0 +1,243 @@
+// The main dialog's start-up and end: options, schema, emulator check, title, erase button,
+// the first load of KMX.INI, the about box, and the options stored when it closes.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/launcher_dialog.h"
+#include "common/paths.h"
+#include "common/texts.h"
+#include "resource.h"
+#include "support/cp932_literal.h"
+#include "support/dialog_driver.h"
+#include "support/scripted_services.h"
+#include "support/win_files.h"
+
+namespace {
+
+const std::string kEmulatorDir = "D:\\orvane\\emu";
+
+class LauncherStartupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(GetDriveTypeA("D:\\"), static_cast<UINT>(DRIVE_FIXED)) << "the test prefix lacks its drive D:";
+        Clean();
+        MakeFile(kEmulatorDir + "\\KMX.EXE");
+    }
+    void TearDown() override {
+        m_dialog.reset();
+        Clean();
+    }
+    void Clean() {
+        RemoveTree("D:\\orvane");
+        RemoveTree(GetLauncherIniPath());
+    }
+
+    void WriteLauncherIni(const std::string& text) { MakeFile(GetLauncherIniPath(), text); }
+
+    // Creates the dialog as the program would, modelessly so the test can look at it.
+    HWND Start() {
+        m_dialog = std::make_unique<LauncherDialog>();
+        return m_dialog->Create();
+    }
+
+    HWND Window() const { return m_dialog->GetSafeHwnd(); }
+    HWND Control(int id) const { return GetDlgItem(Window(), id); }
+    std::string ControlText(int id) const { return WindowText(Control(id)); }
+    bool Checked(int id) const { return IsDlgButtonChecked(Window(), id) == BST_CHECKED; }
+
+    std::unique_ptr<LauncherDialog> m_dialog;
+};
+
+const std::string kSchema = "[KMX]\r\nSound=11|BOOL|" + Sjis("音") + "\r\nMode=12|ENUM|0,off,1,on|mode\r\nName=0|STR|" +
+                            Sjis("名前") + "\r\n";
+
+}  // namespace
+
+TEST_F(LauncherStartupTest, FirstStartSearchesAndOpensWithDefaults) {
+    ScriptedServices services;
+    services.AnswerMessage(IDOK);  // KMX.INI is missing
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_TRUE(Checked(IDC_LEGACY));
+    EXPECT_TRUE(Checked(IDC_WAIT_CHECK));
+    EXPECT_EQ(ListItemCount(Control(IDC_SETTINGS)), 0);
+    EXPECT_EQ(m_dialog->m_strEmulatorDir, kEmulatorDir);
+    EXPECT_EQ(WindowText(Window()), "KMX Luncher - " + kEmulatorDir + "\\KMX.EXE");
+    EXPECT_EQ(services.m_messages, std::vector<std::string>{kEmulatorDir + "\\KMX.INI" + Sjis("が開けませんでした。")});
+    EXPECT_FALSE(IsWindowVisible(Control(IDC_ERASE_RESUME)));
+    EXPECT_TRUE(IsWindowVisible(Control(IDC_RESUME)));
+    EXPECT_TRUE(IsWindowVisible(Control(IDC_RESUME_LABEL)));
+    EXPECT_EQ(ReadFileText(GetLauncherIniPath()), "[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
+}
+
+TEST_F(LauncherStartupTest, RememberedFolderIsUsedAndAVanishedOneSearchedAgain) {
+    MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\nLegacy=0\r\n");
+    {
+        ScriptedServices services;
+        ASSERT_NE(Start(), nullptr);
+        EXPECT_EQ(m_dialog->m_strEmulatorDir, kEmulatorDir);
+        EXPECT_FALSE(Checked(IDC_LEGACY));
+        EXPECT_TRUE(Checked(IDC_WAIT_CHECK));
+        m_dialog.reset();
+    }
+    // The remembered folder is gone: the search finds the emulator elsewhere and remembers it.
+    const std::string moved = "D:\\orvane\\moved";
+    MakeFile(moved + "\\KMX.EXE");
+    MakeFile(moved + "\\KMX.INI", "[KMX]\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=D:\\orvane\\vanished\r\n");
+    RemoveTree(kEmulatorDir);
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_EQ(m_dialog->m_strEmulatorDir, moved);
+    EXPECT_NE(ReadFileText(GetLauncherIniPath()).find("KMXPath=" + moved + "\r\n"), std::string::npos);
+}
+
+TEST_F(LauncherStartupTest, EmulatorNotFoundEndsAfterTheMessageAndStillStoresTheOptions) {
+    RemoveTree("D:\\orvane");
+    WriteLauncherIni("[ORVANE Settings]\r\nWait=0\r\n");
+    ScriptedServices services;
+    services.AnswerMessage(IDOK);
+    EXPECT_EQ(Start(), nullptr);
+    EXPECT_TRUE(m_dialog->IsEnded());
+    EXPECT_EQ(m_dialog->Result(), IDCANCEL);
+    EXPECT_EQ(services.m_messages, std::vector<std::string>{Sjis("KMXは見つかりませんでした。")});
+    EXPECT_EQ(services.m_messageTypes, std::vector<UINT>{MB_OK});
+    EXPECT_EQ(ReadFileText(GetLauncherIniPath()), "[ORVANE Settings]\r\nWait=0\r\nLegacy=1\r\n");
+}
+
+TEST_F(LauncherStartupTest, EraseButtonShowsExactlyWhenTheResumeFileExists) {
+    MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
+    MakeFile(kEmulatorDir + "\\SAVEA.CPU", "state");
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(Control(IDC_ERASE_RESUME)));
+}
+
+TEST_F(LauncherStartupTest, SectionedKmxIniFillsFieldsResumeAndOneRowPerSetting) {
+    MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nFDD1=" + Sjis("D:\\表\\a.kfd") +
+                                             "\r\nFont=f.bmp\r\nResume=1\r\nSound=1\r\nMode=1\r\nName=" + Sjis("太郎") +
+                                             "\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n" + kSchema);
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_EQ(ControlText(IDC_FDD1), Sjis("D:\\表\\a.kfd"));
+    EXPECT_EQ(ControlText(IDC_FDD2), "");
+    EXPECT_EQ(ControlText(IDC_FONT), "f.bmp");
+    EXPECT_TRUE(Checked(IDC_RESUME));
+    HWND list = Control(IDC_SETTINGS);
+    ASSERT_EQ(ListItemCount(list), 3);
+    EXPECT_EQ(ListItemText(list, 0, 0), Sjis("あり"));
+    EXPECT_EQ(ListItemText(list, 0, 1), Sjis("音"));
+    EXPECT_EQ(ListItemText(list, 1, 0), "on");
+    EXPECT_EQ(ListItemText(list, 2, 0), Sjis("太郎"));
+    EXPECT_EQ(ListItemText(list, 2, 1), Sjis("名前"));
+    // Each row carries its setting.
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = 1;
+    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(reinterpret_cast<SettingItem*>(item.lParam), &m_dialog->m_settings[1]);
+    // Both columns are wide enough for their headers.
+    EXPECT_GT(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0), SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
+                                                                         reinterpret_cast<LPARAM>(texts::kValueHeader)));
+}
+
+TEST_F(LauncherStartupTest, LegacyKmxIniIsReadByLine) {
+    MakeFile(kEmulatorDir + "\\KMX.INI", "a.kfd\r\nb.kfd\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\n0\r\n1\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n" + kSchema);
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_EQ(ControlText(IDC_FDD1), "a.kfd");
+    EXPECT_EQ(ControlText(IDC_FDD2), "b.kfd");
+    EXPECT_TRUE(Checked(IDC_RESUME));
+    EXPECT_EQ(ListItemText(Control(IDC_SETTINGS), 0, 0), Sjis("なし"));
+    EXPECT_EQ(ListItemText(Control(IDC_SETTINGS), 1, 0), "on");
+}
+
+TEST_F(LauncherStartupTest, EnterDoesNothingAndEscapeStoresTheOptionsButNoProfile) {
+    const std::string profile = "[KMX]\r\nSound=1\r\n";
+    MakeFile(kEmulatorDir + "\\KMX.INI", profile);
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n" + kSchema);
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    SendMessageA(Window(), WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(m_dialog->IsEnded());
+    SendMessageA(Control(IDC_LEGACY), BM_CLICK, 0, 0);
+    EXPECT_FALSE(Checked(IDC_LEGACY));
+    ClickButton(Window(), IDC_EJECT_FDD1);  // changes only the field
+    SendMessageA(Window(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(m_dialog->IsEnded());
+    EXPECT_EQ(m_dialog->Result(), IDCANCEL);
+    EXPECT_EQ(ReadFileText(kEmulatorDir + "\\KMX.INI"), profile);
+    const std::string launcherIni = ReadFileText(GetLauncherIniPath());
+    EXPECT_NE(launcherIni.find("Legacy=0\r\n"), std::string::npos);
+    EXPECT_NE(launcherIni.find("Wait=1\r\n"), std::string::npos);
+    EXPECT_NE(launcherIni.find(kSchema), std::string::npos);
+}
+
+TEST_F(LauncherStartupTest, PathFieldButtonsEjectAndOpenWithTheShell) {
+    MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nFDD2=b.kfd\r\nHDD2=" + Sjis("ソ.khd") + "\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    ClickButton(Window(), IDC_OPEN_FDD1);  // empty: nothing
+    ClickButton(Window(), IDC_OPEN_HDD2);
+    EXPECT_EQ(services.m_shellOpened, std::vector<std::string>{Sjis("ソ.khd") + "|"});
+    ClickButton(Window(), IDC_EJECT_FDD2);
+    EXPECT_EQ(ControlText(IDC_FDD2), "");
+    EXPECT_EQ(ControlText(IDC_HDD2), Sjis("ソ.khd"));
+}
+
+TEST_F(LauncherStartupTest, PathFieldDoubleClickBrowsesWithItsOwnSettings) {
+    MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nHDD1=old.khd\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
+    ScriptedServices services;
+    services.AnswerFile(std::nullopt);
+    services.AnswerFile("D:\\new.khd");
+    ASSERT_NE(Start(), nullptr);
+    SendMessageA(Control(IDC_HDD1), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+    EXPECT_EQ(ControlText(IDC_HDD1), "old.khd");
+    SendMessageA(Control(IDC_HDD1), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+    EXPECT_EQ(ControlText(IDC_HDD1), "D:\\new.khd");
+    EXPECT_EQ(GetFocus(), Control(IDC_HDD1));
+    ASSERT_EQ(services.m_fileDialogs.size(), 2u);
+    const FileDialogOptions& options = services.m_fileDialogs[0];
+    EXPECT_TRUE(options.open);
+    EXPECT_EQ(options.fileName, "old.khd");
+    EXPECT_EQ(options.defaultExtension, "khd");
+    EXPECT_EQ(options.filter, "KMX HD(*.khd)|*.khd|All Files(*.*)|*.*||");
+    EXPECT_EQ(options.flags, static_cast<DWORD>(0x1804));
+    EXPECT_EQ(options.owner, Window());
+}
+
+TEST_F(LauncherStartupTest, SystemMenuCommandsOfTheAboutRangeOpenTheAboutBox) {
+    MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    HMENU menu = GetSystemMenu(Window(), FALSE);
+    char text[128] = "";
+    GetMenuStringA(menu, IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_EQ(std::string(text), Sjis("ORVANE のバージョン情報(&A)..."));
+
+    static int aboutBoxesSeen;
+    aboutBoxesSeen = 0;
+    // The about box is modal: a timer closes it once it is up.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND about = FindWindowA("#32770", Sjis("orvaneのﾊﾞｰｼﾞｮﾝ情報").c_str());
+        if (about != nullptr) {
+            ++aboutBoxesSeen;
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+        }
+    });
+    SendMessageA(Window(), WM_SYSCOMMAND, 0x0010, 0);
+    SendMessageA(Window(), WM_SYSCOMMAND, 0x001F, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(aboutBoxesSeen, 2);
+    EXPECT_FALSE(m_dialog->IsEnded());
+}
