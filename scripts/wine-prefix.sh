@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Creates the private Wine prefix once: wine-prefix.sh [--drive-d FOLDER] PREFIX.
+# Creates the private Wine prefix once: wine-prefix.sh [--drive-d FOLDER] [--desktop WxH] PREFIX.
 # Safe to call from parallel tests. With --drive-d, the prefix's fixed drives are C: and a
 # drive D: on FOLDER, and Z: (the whole Linux root) counts as a network drive, so a walk of
-# the fixed drives covers only what the tests lay out.
+# the fixed drives covers only what the tests lay out. With --desktop, every program runs in
+# one virtual desktop of that size, which draws window captions as Windows does.
 set -euo pipefail
 drive_d=
-if [ "${1:-}" = "--drive-d" ]; then
-  drive_d=$2
-  shift 2
-fi
+desktop=
+while [ $# -gt 1 ]; do
+  case $1 in
+    --drive-d) drive_d=$2; shift 2 ;;
+    --desktop) desktop=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
 prefix=$1
 [ -f "$prefix/.orvane-ready" ] && exit 0
 mkdir -p "$prefix"
@@ -28,6 +33,10 @@ if [ -n "$drive_d" ]; then
   wine reg add 'HKLM\Software\Wine\Drives' /v 'd:' /t REG_SZ /d hd /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Wine\Drives' /v 'z:' /t REG_SZ /d network /f >/dev/null 2>&1
   wineserver -k  # the drive types are read when Wine starts
+fi
+if [ -n "$desktop" ]; then
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d "$desktop" /f >/dev/null 2>&1
 fi
 wineserver -w
 touch "$prefix/.orvane-ready"

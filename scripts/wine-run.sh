@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in a private prefix:
-#   wine-run.sh [--drive-d FOLDER] PREFIX PROGRAM [ARGS...]
+#   wine-run.sh [--drive-d FOLDER] [--desktop WxH] PREFIX PROGRAM [ARGS...]
 # Japanese locale so the ANSI code page is 932; quiet; no Mono or Gecko prompts.
-# With --drive-d the prefix has its own fixed drive D: on FOLDER (see wine-prefix.sh).
+# The options shape the prefix when it is first made (see wine-prefix.sh).
 set -euo pipefail
 prefix_options=()
-if [ "${1:-}" = "--drive-d" ]; then
-  prefix_options=(--drive-d "$2")
+while [ "${1:-}" = "--drive-d" ] || [ "${1:-}" = "--desktop" ]; do
+  prefix_options+=("$1" "$2")
   shift 2
-fi
+done
 prefix=$1
 shift
 export WINEPREFIX=$prefix
