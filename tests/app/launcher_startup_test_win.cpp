@@ -5,7 +5,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <shlobj.h>
 
 #include "app/launcher_dialog.h"
 #include "common/paths.h"
@@ -193,6 +195,32 @@ TEST_F(LauncherStartupTest, PathFieldButtonsEjectAndOpenWithTheShell) {
     EXPECT_EQ(ControlText(IDC_HDD2), Sjis("ソ.khd"));
 }
 
+// A drop of files from the shell, as the shell hands it over: a DROPFILES block of ANSI names.
+HDROP MakeDrop(const std::vector<std::string>& files) {
+    std::string names;
+    for (const std::string& file : files) names += file + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(LauncherStartupTest, DroppedFilesPutTheFirstPathIntoTheField) {
+    MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nFont=old.bmp\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    SendMessageA(Control(IDC_FONT), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(MakeDrop({Sjis("D:\\表\\first.bmp"), "D:\\second.bmp"})), 0);
+    EXPECT_EQ(ControlText(IDC_FONT), Sjis("D:\\表\\first.bmp"));
+    SendMessageA(Control(IDC_FDD1), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"D:\\some folder"})), 0);
+    EXPECT_EQ(ControlText(IDC_FDD1), "D:\\some folder");
+}
+
 TEST_F(LauncherStartupTest, PathFieldDoubleClickBrowsesWithItsOwnSettings) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nHDD1=old.khd\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
@@ -240,4 +268,6 @@ TEST_F(LauncherStartupTest, SystemMenuCommandsOfTheAboutRangeOpenTheAboutBox) {
     KillTimer(nullptr, timer);
     EXPECT_EQ(aboutBoxesSeen, 2);
     EXPECT_FALSE(m_dialog->IsEnded());
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Window(), WM_QUERYDRAGICON, 0, 0)), m_dialog->m_hIcon);
+    EXPECT_NE(m_dialog->m_hIcon, nullptr);
 }
