@@ -39,6 +39,16 @@ BEGIN_MESSAGE_MAP(LauncherDialog)
     ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
     ON_BN_CLICKED_RANGE(IDC_EJECT_FDD1, IDC_EJECT_HDD2, OnEject)
     ON_BN_CLICKED_RANGE(IDC_OPEN_FDD1, IDC_OPEN_HDD2, OnOpenImage)
+    ON_NOTIFY(NM_CLICK, IDC_SETTINGS, OnSettingsClick)
+    ON_NOTIFY(NM_RETURN, IDC_SETTINGS, OnSettingsReturn)
+    ON_NOTIFY(LVN_KEYDOWN, IDC_SETTINGS, OnSettingsKeyDown)
+    ON_NOTIFY(LVN_BEGINLABELEDITA, IDC_SETTINGS, OnSettingsBeginLabelEdit)
+    ON_NOTIFY(LVN_ENDLABELEDITA, IDC_SETTINGS, OnSettingsEndLabelEdit)
+    ON_BN_CLICKED(IDC_RUN, OnRun)
+    ON_BN_CLICKED(IDC_SAVE_AS, OnSaveAs)
+    ON_BN_CLICKED(IDC_LOAD, OnLoad)
+    ON_BN_CLICKED(IDC_ERASE_RESUME, OnEraseResume)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelp)
 END_MESSAGE_MAP()
 
 LauncherDialog::LauncherDialog()
@@ -166,6 +176,12 @@ void LauncherDialog::ShowSlots(const ProfileSlots& slots) {
     const auto fields = PathFields();
     for (int slot = 0; slot < kImageSlotCount; ++slot) fields[slot]->SetText(slots.imagePaths[slot]);
     SetChecked(IDC_RESUME, slots.resume);
+}
+
+void LauncherDialog::WriteProfile(const std::string& path) {
+    if (!::WriteProfile(path, GetLauncherIniPath(), CurrentSlots(), IsChecked(IDC_LEGACY), m_settings)) {
+        GetServices().ShowMessage(m_hWnd, path + texts::kCouldNotOpen, MB_OK);
+    }
 }
 
 void LauncherDialog::ReadProfile(const std::string& path) {

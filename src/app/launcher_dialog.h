@@ -28,6 +28,10 @@ public:
 
     // Loads an emulator INI into the fields, the Resume option and the settings, and rebuilds the list.
     void ReadProfile(const std::string& path);
+    // Writes the fields, the Resume option and the settings into an emulator INI; reports a failure.
+    void WriteProfile(const std::string& path);
+    // The edit action of a row of the settings list: flip, step, or open the label editor.
+    void EditSetting(HWND list, int row);
 
 protected:
     BOOL OnInitDialog() override;
@@ -40,6 +44,16 @@ private:
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     void OnEject(UINT id);
     void OnOpenImage(UINT id);
+    LRESULT OnSettingsClick(NMHDR* header);
+    LRESULT OnSettingsReturn(NMHDR* header);
+    LRESULT OnSettingsKeyDown(NMHDR* header);
+    LRESULT OnSettingsBeginLabelEdit(NMHDR* header);
+    LRESULT OnSettingsEndLabelEdit(NMHDR* header);
+    void OnRun();
+    void OnSaveAs();
+    void OnLoad();
+    void OnEraseResume();
+    void OnHelp();
 
     std::array<ImagePathEdit*, kImageSlotCount> PathFields();
     void AddAboutToSystemMenu();
@@ -47,6 +61,9 @@ private:
     void ShowSlots(const ProfileSlots& slots);
     ProfileSlots CurrentSlots();
     void RebuildSettingsList();
+    SettingItem* SettingOfRow(HWND list, int row) const;
+    void SetRowValueText(HWND list, int row, const std::string& text);
+    bool ChooseProfile(bool open, std::string& path);
     std::string EmulatorFile(const char* name) const { return m_strEmulatorDir + "\\" + name; }
 
     DECLARE_MESSAGE_MAP()

@@ -75,6 +75,24 @@ std::vector<Choice> SplitChoices(std::string_view choices) {
     return pairs;
 }
 
+void FlipFlag(SettingItem& item) { item.value = item.value == "0" ? "1" : "0"; }
+
+bool StepChoice(SettingItem& item, std::string& shownText) {
+    const std::vector<Choice> choices = SplitChoices(item.choices);
+    if (choices.empty()) return false;
+    const std::int32_t current = IntegerValue(item.value);
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (IntegerValue(choices[i].number) == current) {
+            next = (i + 1) % choices.size();
+            break;
+        }
+    }
+    item.value = std::string(choices[next].number);
+    shownText = std::string(choices[next].text);
+    return true;
+}
+
 const std::string& DisplayText(SettingItem& item) {
     switch (item.type) {
         case SettingType::INT:

@@ -24,5 +24,14 @@ struct Choice {
 // element count, a single element) offers nothing and nothing past the list is read.
 std::vector<Choice> SplitChoices(std::string_view choices);
 
+// Flips a BOOL setting: "1" becomes "0", "0" becomes "1", any other value "0".
+void FlipFlag(SettingItem& item);
+
+// Steps an ENUM setting to its next choice, from the last back to the first; a value that is
+// no choice's number goes to the first. The new value is the choice's number as written.
+// Answers the new choice's text in shownText; false (nothing changed) when the list offers
+// no choice.
+bool StepChoice(SettingItem& item, std::string& shownText);
+
 // The first-column text of a setting; stored in displayText for all types but INT and STR.
 const std::string& DisplayText(SettingItem& item);

@@ -9,7 +9,7 @@
 #include <memory>
 #include <shlobj.h>
 
-#include "app/launcher_dialog.h"
+#include "app/launcher_fixture.h"
 #include "common/paths.h"
 #include "common/texts.h"
 #include "resource.h"
@@ -18,48 +18,8 @@
 #include "support/scripted_services.h"
 #include "support/win_files.h"
 
-namespace {
 
-const std::string kEmulatorDir = "D:\\orvane\\emu";
-
-class LauncherStartupTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(GetDriveTypeA("D:\\"), static_cast<UINT>(DRIVE_FIXED)) << "the test prefix lacks its drive D:";
-        Clean();
-        MakeFile(kEmulatorDir + "\\KMX.EXE");
-    }
-    void TearDown() override {
-        m_dialog.reset();
-        Clean();
-    }
-    void Clean() {
-        RemoveTree("D:\\orvane");
-        RemoveTree(GetLauncherIniPath());
-    }
-
-    void WriteLauncherIni(const std::string& text) { MakeFile(GetLauncherIniPath(), text); }
-
-    // Creates the dialog as the program would, modelessly so the test can look at it.
-    HWND Start() {
-        m_dialog = std::make_unique<LauncherDialog>();
-        return m_dialog->Create();
-    }
-
-    HWND Window() const { return m_dialog->GetSafeHwnd(); }
-    HWND Control(int id) const { return GetDlgItem(Window(), id); }
-    std::string ControlText(int id) const { return WindowText(Control(id)); }
-    bool Checked(int id) const { return IsDlgButtonChecked(Window(), id) == BST_CHECKED; }
-
-    std::unique_ptr<LauncherDialog> m_dialog;
-};
-
-const std::string kSchema = "[KMX]\r\nSound=11|BOOL|" + Sjis("音") + "\r\nMode=12|ENUM|0,off,1,on|mode\r\nName=0|STR|" +
-                            Sjis("名前") + "\r\n";
-
-}  // namespace
-
-TEST_F(LauncherStartupTest, FirstStartSearchesAndOpensWithDefaults) {
+TEST_F(LauncherDialogTest, FirstStartSearchesAndOpensWithDefaults) {
     ScriptedServices services;
     services.AnswerMessage(IDOK);  // KMX.INI is missing
     ASSERT_NE(Start(), nullptr);
@@ -75,7 +35,7 @@ TEST_F(LauncherStartupTest, FirstStartSearchesAndOpensWithDefaults) {
     EXPECT_EQ(ReadFileText(GetLauncherIniPath()), "[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
 }
 
-TEST_F(LauncherStartupTest, RememberedFolderIsUsedAndAVanishedOneSearchedAgain) {
+TEST_F(LauncherDialogTest, RememberedFolderIsUsedAndAVanishedOneSearchedAgain) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\nLegacy=0\r\n");
     {
@@ -98,7 +58,7 @@ TEST_F(LauncherStartupTest, RememberedFolderIsUsedAndAVanishedOneSearchedAgain) 
     EXPECT_NE(ReadFileText(GetLauncherIniPath()).find("KMXPath=" + moved + "\r\n"), std::string::npos);
 }
 
-TEST_F(LauncherStartupTest, EmulatorNotFoundEndsAfterTheMessageAndStillStoresTheOptions) {
+TEST_F(LauncherDialogTest, EmulatorNotFoundEndsAfterTheMessageAndStillStoresTheOptions) {
     RemoveTree("D:\\orvane");
     WriteLauncherIni("[ORVANE Settings]\r\nWait=0\r\n");
     ScriptedServices services;
@@ -111,7 +71,7 @@ TEST_F(LauncherStartupTest, EmulatorNotFoundEndsAfterTheMessageAndStillStoresThe
     EXPECT_EQ(ReadFileText(GetLauncherIniPath()), "[ORVANE Settings]\r\nWait=0\r\nLegacy=1\r\n");
 }
 
-TEST_F(LauncherStartupTest, EraseButtonShowsExactlyWhenTheResumeFileExists) {
+TEST_F(LauncherDialogTest, EraseButtonShowsExactlyWhenTheResumeFileExists) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
     MakeFile(kEmulatorDir + "\\SAVEA.CPU", "state");
@@ -120,7 +80,7 @@ TEST_F(LauncherStartupTest, EraseButtonShowsExactlyWhenTheResumeFileExists) {
     EXPECT_TRUE(IsWindowVisible(Control(IDC_ERASE_RESUME)));
 }
 
-TEST_F(LauncherStartupTest, SectionedKmxIniFillsFieldsResumeAndOneRowPerSetting) {
+TEST_F(LauncherDialogTest, SectionedKmxIniFillsFieldsResumeAndOneRowPerSetting) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nFDD1=" + Sjis("D:\\表\\a.kfd") +
                                              "\r\nFont=f.bmp\r\nResume=1\r\nSound=1\r\nMode=1\r\nName=" + Sjis("太郎") +
                                              "\r\n");
@@ -149,7 +109,7 @@ TEST_F(LauncherStartupTest, SectionedKmxIniFillsFieldsResumeAndOneRowPerSetting)
                                                                          reinterpret_cast<LPARAM>(texts::kValueHeader)));
 }
 
-TEST_F(LauncherStartupTest, LegacyKmxIniIsReadByLine) {
+TEST_F(LauncherDialogTest, LegacyKmxIniIsReadByLine) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "a.kfd\r\nb.kfd\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\n0\r\n1\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n" + kSchema);
     ScriptedServices services;
@@ -161,7 +121,7 @@ TEST_F(LauncherStartupTest, LegacyKmxIniIsReadByLine) {
     EXPECT_EQ(ListItemText(Control(IDC_SETTINGS), 1, 0), "on");
 }
 
-TEST_F(LauncherStartupTest, EnterDoesNothingAndEscapeStoresTheOptionsButNoProfile) {
+TEST_F(LauncherDialogTest, EnterDoesNothingAndEscapeStoresTheOptionsButNoProfile) {
     const std::string profile = "[KMX]\r\nSound=1\r\n";
     MakeFile(kEmulatorDir + "\\KMX.INI", profile);
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n" + kSchema);
@@ -182,7 +142,7 @@ TEST_F(LauncherStartupTest, EnterDoesNothingAndEscapeStoresTheOptionsButNoProfil
     EXPECT_NE(launcherIni.find(kSchema), std::string::npos);
 }
 
-TEST_F(LauncherStartupTest, PathFieldButtonsEjectAndOpenWithTheShell) {
+TEST_F(LauncherDialogTest, PathFieldButtonsEjectAndOpenWithTheShell) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nFDD2=b.kfd\r\nHDD2=" + Sjis("ソ.khd") + "\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
     ScriptedServices services;
@@ -209,7 +169,7 @@ HDROP MakeDrop(const std::vector<std::string>& files) {
     return static_cast<HDROP>(memory);
 }
 
-TEST_F(LauncherStartupTest, DroppedFilesPutTheFirstPathIntoTheField) {
+TEST_F(LauncherDialogTest, DroppedFilesPutTheFirstPathIntoTheField) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nFont=old.bmp\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
     ScriptedServices services;
@@ -221,7 +181,7 @@ TEST_F(LauncherStartupTest, DroppedFilesPutTheFirstPathIntoTheField) {
     EXPECT_EQ(ControlText(IDC_FDD1), "D:\\some folder");
 }
 
-TEST_F(LauncherStartupTest, PathFieldDoubleClickBrowsesWithItsOwnSettings) {
+TEST_F(LauncherDialogTest, PathFieldDoubleClickBrowsesWithItsOwnSettings) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nHDD1=old.khd\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
     ScriptedServices services;
@@ -243,7 +203,7 @@ TEST_F(LauncherStartupTest, PathFieldDoubleClickBrowsesWithItsOwnSettings) {
     EXPECT_EQ(options.owner, Window());
 }
 
-TEST_F(LauncherStartupTest, SystemMenuCommandsOfTheAboutRangeOpenTheAboutBox) {
+TEST_F(LauncherDialogTest, SystemMenuCommandsOfTheAboutRangeOpenTheAboutBox) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
     ScriptedServices services;

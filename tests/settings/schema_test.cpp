@@ -167,3 +167,52 @@ TEST(SplitChoices, CutsAtCommasOfCp932Text) {
     EXPECT_EQ(choices[1].text, Sjis("ソ"));
     EXPECT_EQ(SplitChoices(",,").size(), 1u);
 }
+
+TEST(EditValues, FlagsFlipAndAnythingElseBecomesOff) {
+    SettingItem item;
+    item.type = SettingType::BOOL;
+    const std::pair<const char*, const char*> cases[] = {{"1", "0"}, {"0", "1"}, {"", "0"}, {"2", "0"}, {"01", "0"}};
+    for (const auto& [before, after] : cases) {
+        item.value = before;
+        FlipFlag(item);
+        EXPECT_EQ(item.value, after) << before;
+    }
+}
+
+TEST(EditValues, ChoicesStepWrapAndJumpToTheFirst) {
+    SettingItem item = Enum("0,Off,1,On,2,Auto", "1");
+    std::string shown;
+    const std::pair<const char*, const char*> steps[] = {
+        {"1", "Auto"}, {"2", "Off"}, {"7", "Off"}, {" 1", "Auto"}, {"x", "On"}, {"", "On"}};
+    for (const auto& [before, expected] : steps) {
+        item.value = before;
+        ASSERT_TRUE(StepChoice(item, shown)) << before;
+        EXPECT_EQ(shown, expected) << before;
+    }
+    // The value is the number as written; the first of two equal numbers decides.
+    item = Enum("0,a, 05,b,5,c", "0");
+    ASSERT_TRUE(StepChoice(item, shown));
+    EXPECT_EQ(item.value, " 05");
+    EXPECT_EQ(shown, "b");
+    ASSERT_TRUE(StepChoice(item, shown));
+    EXPECT_EQ(item.value, "5");
+    EXPECT_EQ(shown, "c");
+    // 5 still matches " 05" first, so the step from it lands on "5" again.
+    ASSERT_TRUE(StepChoice(item, shown));
+    EXPECT_EQ(item.value, "5");
+}
+
+TEST(EditValues, ChoiceListsWithoutACompleteChoiceChangeNothing) {
+    std::string shown = "untouched";
+    for (const char* list : {"", "3", "0"}) {
+        SettingItem item = Enum(list, "9");
+        EXPECT_FALSE(StepChoice(item, shown)) << list;
+        EXPECT_EQ(item.value, "9");
+    }
+    EXPECT_EQ(shown, "untouched");
+    // A trailing number without a text is passed over: the list wraps before it.
+    SettingItem odd = Enum("0,off,1,on,2", "1");
+    ASSERT_TRUE(StepChoice(odd, shown));
+    EXPECT_EQ(odd.value, "0");
+    EXPECT_EQ(shown, "off");
+}

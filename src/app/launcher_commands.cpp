@@ -1,0 +1,66 @@
+// The main dialog's commands: Run, Save as, Load, erase the resume file, Help.
+#include "app/launcher_dialog.h"
+
+#include <commdlg.h>
+
+#include "common/paths.h"
+#include "common/texts.h"
+#include "framework/services.h"
+#include "resource.h"
+
+namespace {
+constexpr char kProfileFilter[] = "INI Files(*.ini)|*.ini|All Files(*.*)|*.*||";
+}
+
+void LauncherDialog::OnRun() {
+    WriteProfile(EmulatorFile("KMX.INI"));
+    const std::string program = EmulatorFile("KMX.EXE");
+    HANDLE process = nullptr;
+    if (!GetServices().StartProcess(program, m_strEmulatorDir, process)) {
+        // The launcher stays open, so the user sees why nothing started.
+        GetServices().ShowMessage(m_hWnd, program + texts::kCouldNotStart, MB_OK | MB_ICONSTOP);
+    } else if (!IsChecked(IDC_WAIT_CHECK)) {
+        CloseHandle(process);
+        EndDialog(IDOK);
+        return;
+    } else {
+        GetServices().WaitForProcessEnd(process);
+    }
+    if (IsChecked(IDC_WAIT_CHECK)) ShowItem(IDC_ERASE_RESUME, FileExists(EmulatorFile("SAVEA.CPU")));
+}
+
+bool LauncherDialog::ChooseProfile(bool open, std::string& path) {
+    FileDialogOptions options;
+    options.open = open;
+    options.owner = m_hWnd;
+    options.defaultExtension = "ini";
+    options.filter = kProfileFilter;
+    options.flags = open ? OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    return GetServices().ChooseFile(options, path);
+}
+
+void LauncherDialog::OnSaveAs() {
+    std::string path;
+    if (ChooseProfile(false, path)) WriteProfile(path);
+}
+
+void LauncherDialog::OnLoad() {
+    std::string path;
+    if (ChooseProfile(true, path)) ReadProfile(path);
+}
+
+void LauncherDialog::OnEraseResume() {
+    if (GetServices().ShowMessage(m_hWnd, texts::kEraseResumeQuestion, MB_OKCANCEL) != IDOK) return;
+    const std::string resumeFile = EmulatorFile("SAVEA.CPU");
+    // The button goes only with the file; a file that stays (read-only, in use) is reported.
+    if (GetServices().RemoveFile(resumeFile) || !FileExists(resumeFile)) {
+        ShowItem(IDC_ERASE_RESUME, false);
+    } else {
+        GetServices().ShowMessage(m_hWnd, resumeFile + texts::kCouldNotErase, MB_OK | MB_ICONSTOP);
+    }
+}
+
+void LauncherDialog::OnHelp() {
+    const std::string directory = GetModuleDirectory();
+    GetServices().OpenWithShell(m_hWnd, directory + "\\orvane.txt", directory);
+}
