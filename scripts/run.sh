@@ -1,12 +1,51 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds ORVANE for Windows and starts it under Wine on a demo.
+# Installs what is needed, builds ORVANE, lays out a demo (ORVANE in its folder, the demo
+# emulator as KMX.EXE in another) and starts ORVANE under Wine. With no display it runs on a
+# virtual one, saves a screenshot and says where.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANE_BUILD:-$root/build}
+demo=$build/demo
 bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows"
-echo
-echo "Built the settings core and its tests in $build/windows."
-echo "The ORVANE window and its demo arrive with the launcher application; nothing to start yet."
+cmake --build "$build/windows" --target orvane kmx_demo orvane_driver
+
+# The demo folders; settings and profiles the user changed stay from one run to the next.
+mkdir -p "$demo/orvane" "$demo/kmx/disks" "$demo/kmx/hdd"
+cp "$build/windows/src/orvane.exe" "$demo/orvane/orvane.exe"
+cp "$build/windows/demo/kmx_demo.exe" "$demo/kmx/KMX.EXE"
+cp "$root/demo/orvane.txt" "$demo/orvane/orvane.txt"
+[ -f "$demo/kmx/KMX.INI" ] || cp "$root/demo/KMX.INI" "$demo/kmx/KMX.INI"
+for image in disks/system.kfd disks/game.kfd hdd/main.khd; do
+  [ -f "$demo/kmx/$image" ] || head -c 4096 /dev/zero >"$demo/kmx/$image"
+done
+# The launcher INI remembers where the demo emulator is.
+kmx_path="Z:${demo//\//\\}\\kmx"
+if [ ! -f "$demo/orvane/orvane.ini" ]; then
+  python3 - "$root/demo/orvane.ini" "$demo/orvane/orvane.ini" "$kmx_path" <<'PY'
+import sys
+source, target, kmx_path = sys.argv[1:]
+data = open(source, "rb").read()
+data = data.replace(b"[ORVANE Settings]\r\n", b"[ORVANE Settings]\r\nKMXPath=" + kmx_path.encode("cp932") + b"\r\n", 1)
+open(target, "wb").write(data)
+PY
+fi
+
+if [ -n "${DISPLAY:-}" ]; then
+  echo "Starting ORVANE on $DISPLAY (the demo is in $demo)."
+  "$root/scripts/wine-run.sh" "$demo/wineprefix" "$demo/orvane/orvane.exe"
+else
+  display=99
+  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'WINEPREFIX="$demo/wineprefix-headless" wineserver -k >/dev/null 2>&1 || true; kill $xvfb' EXIT
+  export DISPLAY=":$display"
+  echo "No display: running ORVANE on a virtual one."
+  run=("$root/scripts/wine-run.sh" --desktop 800x600 "$demo/wineprefix-headless")
+  "${run[@]}" "$demo/orvane/orvane.exe" &
+  "${run[@]}" "$build/windows/tests/orvane_driver.exe" wait "KMX Luncher" 120 >/dev/null
+  sleep 1
+  xwd -root -silent | convert xwd:- -crop 800x600+0+0 "$demo/screenshot.png"
+  echo "Screenshot of ORVANE on the demo: $demo/screenshot.png"
+fi
