@@ -1,9 +1,17 @@
-// Drives the real orvane.exe from outside, as a user would, for the end-to-end tests:
-//   driver wait TITLE SECONDS        waits for a top-level window whose title starts with TITLE
+// Drives the real orvane.exe from outside, as a user would, for the end-to-end tests and the demo:
+//   driver wait TITLE SECONDS        waits for a top-level window whose title starts with TITLE; prints it
+//   driver gone TITLE SECONDS        waits until no such window is left
 //   driver text TITLE ID             prints the text of control ID
 //   driver rows TITLE ID             prints the row count of list view ID
+//   driver cell TITLE ID ROW COLUMN  prints the text of a list view cell
+//   driver point TITLE ID ROW        prints the screen point "x y" of a row's value, for a mouse click
+//   driver edit-text TITLE ID TEXT   types TEXT into the list view's open label editor and presses Enter
+//   driver visible TITLE ID          prints 1 or 0
+//   driver click TITLE ID            clicks a button
+//   driver file-dialog PATH SECONDS  confirms PATH in the file dialog that comes up
+//   driver answer-box TITLE BUTTON SECONDS  prints a message box's text and presses one of its buttons
 //   driver close TITLE SECONDS       sends Cancel (Escape) and waits for the window to go
-// Titles arrive in code page 932, as Wine hands over command-line arguments.
+// Arguments arrive in code page 932, as Wine hands them over; output is code page 932.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -36,29 +44,136 @@ HWND FindByTitle(const std::string& prefix) {
     return search.found;
 }
 
-HWND WaitFor(const std::string& prefix, int seconds) {
-    for (int waited = 0; waited < seconds * 10; ++waited) {
-        if (HWND window = FindByTitle(prefix)) return window;
+template <typename Condition>
+bool WaitUntil(int seconds, Condition condition) {
+    for (int waited = 0; waited <= seconds * 10; ++waited) {
+        if (condition()) return true;
         Sleep(100);
     }
-    return nullptr;
+    return false;
+}
+
+std::wstring Wide(const std::string& text) {
+    wchar_t wide[2048] = L"";
+    MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 2048);
+    return wide;
+}
+
+std::string Narrow(const wchar_t* wide) {
+    char text[4096] = "";
+    WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+// Memory in the process that owns a window, for list view messages that carry pointers.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, std::size_t size) : m_size(size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        m_hProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+        m_pAddress = VirtualAllocEx(m_hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        VirtualFreeEx(m_hProcess, m_pAddress, 0, MEM_RELEASE);
+        CloseHandle(m_hProcess);
+    }
+    void Write(const void* data, std::size_t size, std::size_t offset = 0) {
+        WriteProcessMemory(m_hProcess, static_cast<char*>(m_pAddress) + offset, data, size, nullptr);
+    }
+    void Read(void* data, std::size_t size, std::size_t offset = 0) {
+        ReadProcessMemory(m_hProcess, static_cast<char*>(m_pAddress) + offset, data, size, nullptr);
+    }
+    LPARAM Address(std::size_t offset = 0) const { return reinterpret_cast<LPARAM>(static_cast<char*>(m_pAddress) + offset); }
+
+private:
+    HANDLE m_hProcess;
+    void* m_pAddress;
+    std::size_t m_size;
+};
+
+std::string CellText(HWND list, int row, int column) {
+    RemoteBuffer remote(list, sizeof(LVITEMW) + 2048);
+    wchar_t text[1024] = L"";
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.cchTextMax = 1024;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.Address(sizeof item));
+    remote.Write(&item, sizeof item);
+    SendMessageW(list, LVM_GETITEMTEXTW, row, remote.Address());
+    remote.Read(text, sizeof text, sizeof item);
+    return Narrow(text);
+}
+
+POINT RowPoint(HWND list, int row) {
+    RemoteBuffer remote(list, sizeof(RECT));
+    RECT rect = {};
+    rect.left = LVIR_LABEL;
+    remote.Write(&rect, sizeof rect);
+    SendMessageW(list, LVM_GETITEMRECT, row, remote.Address());
+    remote.Read(&rect, sizeof rect);
+    POINT point = {rect.left + 6, (rect.top + rect.bottom) / 2};
+    ClientToScreen(list, &point);
+    return point;
+}
+
+struct FileDialogSearch {
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchFileDialog(HWND window, LPARAM parameter) {
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (IsWindowVisible(window) && std::string(className) == "#32770" && GetDlgItem(window, 1148) != nullptr) {
+        reinterpret_cast<FileDialogSearch*>(parameter)->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindFileDialog() {
+    FileDialogSearch search;
+    EnumWindows(MatchFileDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: see the comment at the top of driver_win.cpp\n");
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: driver wait|text|rows|close TITLE ARG\n");
-        return 2;
-    }
+    if (argc < 4) return Usage();
     const std::string command = argv[1];
     const std::string title = argv[2];
     if (command == "wait") {
-        HWND window = WaitFor(title, std::atoi(argv[3]));
-        if (window == nullptr) return 1;
+        HWND window = nullptr;
+        if (!WaitUntil(std::atoi(argv[3]), [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
         char text[512] = "";
         GetWindowTextA(window, text, sizeof text);
         std::printf("%s\n", text);
+        return 0;
+    }
+    if (command == "gone") return WaitUntil(std::atoi(argv[3]), [&] { return FindByTitle(title) == nullptr; }) ? 0 : 1;
+    if (command == "file-dialog") {
+        // Here the second argument is the path to confirm.
+        HWND dialog = nullptr;
+        if (!WaitUntil(std::atoi(argv[3]), [&] { return (dialog = FindFileDialog()) != nullptr; })) return 1;
+        Sleep(300);  // let the dialog finish its own start
+        SendMessageW(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(title).c_str()));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    if (command == "answer-box") {
+        if (argc < 5) return Usage();
+        HWND box = nullptr;
+        if (!WaitUntil(std::atoi(argv[4]), [&] { return (box = FindByTitle(title)) != nullptr; })) return 1;
+        wchar_t text[1024] = L"";
+        SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", Narrow(text).c_str());
+        PostMessageW(box, WM_COMMAND, std::atoi(argv[3]), 0);
         return 0;
     }
     HWND window = FindByTitle(title);
@@ -66,27 +181,33 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no window titled %s\n", title.c_str());
         return 1;
     }
+    HWND control = GetDlgItem(window, std::atoi(argv[3]));
     if (command == "text") {
-        // GetWindowText does not ask a control of another process, WM_GETTEXT does; the wide
-        // form crosses processes whole under Wine. The output is code page 932.
-        wchar_t wide[1024] = L"";
-        SendMessageW(GetDlgItem(window, std::atoi(argv[3])), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
-        char text[2048] = "";
-        WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-        std::printf("%s\n", text);
-        return 0;
+        // GetWindowText does not ask a control of another process; WM_GETTEXT does.
+        wchar_t text[1024] = L"";
+        SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", Narrow(text).c_str());
+    } else if (command == "rows") {
+        std::printf("%d\n", static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0)));
+    } else if (command == "cell" && argc >= 6) {
+        std::printf("%s\n", CellText(control, std::atoi(argv[4]), std::atoi(argv[5])).c_str());
+    } else if (command == "point" && argc >= 5) {
+        const POINT point = RowPoint(control, std::atoi(argv[4]));
+        std::printf("%ld %ld\n", point.x, point.y);
+    } else if (command == "edit-text" && argc >= 5) {
+        HWND editor = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETEDITCONTROL, 0, 0));
+        if (editor == nullptr) return 1;
+        SendMessageW(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(argv[4]).c_str()));
+        PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
+    } else if (command == "visible") {
+        std::printf("%d\n", IsWindowVisible(control) ? 1 : 0);
+    } else if (command == "click") {
+        PostMessageW(control, BM_CLICK, 0, 0);
+    } else if (command == "close") {
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return WaitUntil(std::atoi(argv[3]), [&] { return !IsWindow(window); }) ? 0 : 1;
+    } else {
+        return Usage();
     }
-    if (command == "rows") {
-        std::printf("%d\n", static_cast<int>(SendMessageA(GetDlgItem(window, std::atoi(argv[3])), LVM_GETITEMCOUNT, 0, 0)));
-        return 0;
-    }
-    if (command == "close") {
-        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-        for (int waited = 0; waited < std::atoi(argv[3]) * 10; ++waited) {
-            if (!IsWindow(window)) return 0;
-            Sleep(100);
-        }
-        return 1;
-    }
-    return 2;
+    return 0;
 }

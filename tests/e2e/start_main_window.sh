@@ -4,33 +4,28 @@
 # options when it is closed with Escape. A screenshot of the window is kept in the build folder.
 #   start_main_window.sh ORVANE_EXE DRIVER_EXE PREFIX SCREENSHOT_DIR
 set -euo pipefail
-orvane=$1 driver=$2 prefix=$3 shots=$4
-here=$(cd "$(dirname "$0")" && pwd)
-run=("$here/../../scripts/wine-run.sh" --desktop 800x600 "$prefix")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/launcher" "$work/emu" "$shots"
-cp "$orvane" "$work/launcher/orvane.exe"
-: >"$work/emu/KMX.EXE"
-emu_dir="Z:${work//\//\\}\\emu"
+shots=$4
+source "$(dirname "$0")/lib.sh" "$1" "$2" "$3"
+mkdir -p "$shots"
+: >"$emu/KMX.EXE"
 printf '[ORVANE Settings]\r\nKMXPath=%s\r\n[KMX]\r\nSound=11|BOOL|%s\r\nMode=12|ENUM|0,%s,1,%s|%s\r\nCpu=13|INT|%s\r\n' \
   "$emu_dir" "$(printf '効果音' | iconv -t cp932)" "$(printf '標準' | iconv -t cp932)" \
   "$(printf '高速' | iconv -t cp932)" "$(printf '動作モード' | iconv -t cp932)" \
-  "$(printf 'CPUクロック' | iconv -t cp932)" >"$work/launcher/orvane.ini"
-printf '[KMX]\r\nFDD1=A:\\game.kfd\r\nResume=1\r\nSound=1\r\nMode=1\r\nCpu=8\r\n' >"$work/emu/KMX.INI"
+  "$(printf 'CPUクロック' | iconv -t cp932)" >"$launcher/orvane.ini"
+printf '[KMX]\r\nFDD1=A:\\game.kfd\r\nResume=1\r\nSound=1\r\nMode=1\r\nCpu=8\r\n' >"$emu/KMX.INI"
 
-"${run[@]}" "$work/launcher/orvane.exe" >/dev/null 2>&1 &
-title=$("${run[@]}" "$driver" wait "KMX Luncher" 60 | tr -d '\r')
+"${run[@]}" "$launcher/orvane.exe" >/dev/null 2>&1 &
+title=$(drive wait "KMX Luncher" 90)
 echo "window: $title"
 [ "$title" = "KMX Luncher - $emu_dir\\KMX.EXE" ] || { echo "unexpected title"; exit 1; }
-rows=$("${run[@]}" "$driver" rows "KMX Luncher" 1005 | tr -d '\r')
+rows=$(drive rows "KMX Luncher" 1005)
 [ "$rows" = 3 ] || { echo "expected 3 rows, saw $rows"; exit 1; }
-fdd1=$("${run[@]}" "$driver" text "KMX Luncher" 1000 | tr -d '\r')
+fdd1=$(drive text "KMX Luncher" 1000)
 [ "$fdd1" = 'A:\game.kfd' ] || { echo "unexpected FDD1 field: $fdd1"; exit 1; }
 sleep 1
 xwd -root -silent | convert xwd:- -crop 800x600+0+0 "$shots/main-window.png"
 echo "screenshot: $shots/main-window.png"
-"${run[@]}" "$driver" close "KMX Luncher" 30
-for _ in $(seq 50); do grep -q 'Wait=1' "$work/launcher/orvane.ini" && break; sleep 0.2; done
-grep -q $'Legacy=1\r' "$work/launcher/orvane.ini" && grep -q $'Wait=1\r' "$work/launcher/orvane.ini"
+drive close "KMX Luncher" 30
+for _ in $(seq 50); do grep -q 'Wait=1' "$launcher/orvane.ini" && break; sleep 0.2; done
+grep -q $'Legacy=1\r' "$launcher/orvane.ini" && grep -q $'Wait=1\r' "$launcher/orvane.ini"
 echo "options stored"
