@@ -54,6 +54,10 @@ private:
     void OnLoad();
     void OnEraseResume();
     void OnHelp();
+    void OnNewHdd1();
+    void OnNewHdd2();
+    void OnNewFont();
+    void CreateHardDisk(ImagePathEdit& field);
 
     std::array<ImagePathEdit*, kImageSlotCount> PathFields();
     void AddAboutToSystemMenu();

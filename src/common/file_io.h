@@ -1,16 +1,55 @@
-// Whole-file reading and atomic whole-file replacement, the only file access of the settings code.
+// Whole-file reading, and files written atomically: the target is replaced only by a complete,
+// flushed file, and a write that fails leaves the old file untouched and no temporary file behind.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace fileio {
 
+// Why a file could not be written, in the classes the user is told about.
+enum class FileError {
+    None,
+    InvalidPath,   // a folder of the path is missing, or the name is malformed
+    AccessDenied,  // a read-only file, a folder in the way, no permission
+    DiskFull,      // also a write that stored fewer bytes than asked
+    Other,
+};
+
+// Where file contents go; tests put a failing one in front of a real file.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    virtual FileError Write(const void* data, std::size_t size) = 0;
+};
+
+// Writes to a temporary file beside the target; Commit flushes it and renames it over the target.
+// Destroyed without a successful Commit, it removes the temporary file.
+class AtomicFile : public OutputFile {
+public:
+    AtomicFile() = default;
+    ~AtomicFile() override;
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Checks that the target may be replaced, then creates the temporary file.
+    FileError Open(const std::string& path);
+    FileError Write(const void* data, std::size_t size) override;
+    FileError Commit();
+
+private:
+    void Discard();
+
+    std::string m_strTarget;
+    std::string m_strTemporary;
+    std::intptr_t m_handle = -1;  // a file descriptor, or a Win32 HANDLE
+};
+
 // Reads the whole file as bytes. False (and contents emptied) when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& contents);
 
-// Replaces the file with contents: writes a temporary file beside it, flushes it to disk
-// and renames it over the target, so a crash or a full disk never leaves it half written.
-// False when any step fails; the old file is then untouched and no temporary file remains.
+// Replaces the file with contents through an AtomicFile; false when any step failed.
 bool ReplaceFileAtomically(const std::string& path, const std::string& contents);
 
 }  // namespace fileio

@@ -1,14 +1,38 @@
 // POSIX half of the file helpers, for the native build of the portable core.
-#include "common/file_io.h"
-
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <vector>
 
+#include "common/file_io.h"
+
 namespace fileio {
+
+namespace {
+
+FileError ErrorFrom(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+        case ENAMETOOLONG:
+            return FileError::InvalidPath;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case EROFS:
+            return FileError::AccessDenied;
+        case ENOSPC:
+        case EDQUOT:
+            return FileError::DiskFull;
+        default:
+            return FileError::Other;
+    }
+}
+
+}  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
@@ -31,37 +55,66 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
     return ok;
 }
 
-namespace {
+AtomicFile::~AtomicFile() { Discard(); }
 
-bool WriteAll(int fd, const std::string& contents) {
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        const ssize_t wrote = write(fd, contents.data() + done, contents.size() - done);
-        if (wrote < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (wrote == 0) return false;
-        done += static_cast<std::size_t>(wrote);
+FileError AtomicFile::Open(const std::string& path) {
+    Discard();
+    struct stat target;
+    if (stat(path.c_str(), &target) == 0) {
+        if (S_ISDIR(target.st_mode)) return FileError::AccessDenied;
+        if (access(path.c_str(), W_OK) != 0) return ErrorFrom(errno);
     }
-    return true;
+    std::vector<char> temporary(path.begin(), path.end());
+    static const char kSuffix[] = ".XXXXXX";
+    temporary.insert(temporary.end(), kSuffix, kSuffix + sizeof kSuffix);
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) return ErrorFrom(errno);
+    m_handle = fd;
+    m_strTarget = path;
+    m_strTemporary = temporary.data();
+    return FileError::None;
 }
 
-}  // namespace
-
-bool ReplaceFileAtomically(const std::string& path, const std::string& contents) {
-    std::vector<char> temp(path.begin(), path.end());
-    static const char kSuffix[] = ".XXXXXX";
-    temp.insert(temp.end(), kSuffix, kSuffix + sizeof kSuffix);
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, contents) && fsync(fd) == 0;
-    const bool closed = close(fd) == 0;
-    if (!written || !closed || rename(temp.data(), path.c_str()) != 0) {
-        unlink(temp.data());
-        return false;
+FileError AtomicFile::Write(const void* data, std::size_t size) {
+    if (m_handle < 0) return FileError::Other;
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t wrote = write(static_cast<int>(m_handle), static_cast<const char*>(data) + done, size - done);
+        if (wrote < 0) {
+            if (errno == EINTR) continue;
+            return ErrorFrom(errno);
+        }
+        if (wrote == 0) return FileError::DiskFull;
+        done += static_cast<std::size_t>(wrote);
     }
-    return true;
+    return FileError::None;
+}
+
+FileError AtomicFile::Commit() {
+    if (m_handle < 0) return FileError::Other;
+    const int fd = static_cast<int>(m_handle);
+    m_handle = -1;
+    const bool flushed = fsync(fd) == 0;
+    const int flushError = errno;
+    if (close(fd) != 0 || !flushed) {
+        const FileError error = ErrorFrom(flushed ? errno : flushError);
+        Discard();
+        return error;
+    }
+    if (rename(m_strTemporary.c_str(), m_strTarget.c_str()) != 0) {
+        const FileError error = ErrorFrom(errno);
+        Discard();
+        return error;
+    }
+    m_strTemporary.clear();
+    return FileError::None;
+}
+
+void AtomicFile::Discard() {
+    if (m_handle >= 0) close(static_cast<int>(m_handle));
+    m_handle = -1;
+    if (!m_strTemporary.empty()) unlink(m_strTemporary.c_str());
+    m_strTemporary.clear();
 }
 
 }  // namespace fileio

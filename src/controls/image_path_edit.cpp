@@ -60,6 +60,9 @@ void ImagePathEdit::OnDoubleClick() {
     options.filter = m_strFilter;
     options.flags = m_dwFlags;
     std::string chosen;
-    if (GetServices().ChooseFile(options, chosen)) SetText(chosen);
+    if (GetServices().ChooseFile(options, chosen)) {
+        m_strChosenPath = chosen;
+        SetText(chosen);
+    }
     SetFocus(m_hWnd);
 }

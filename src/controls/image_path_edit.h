@@ -18,6 +18,8 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     std::string GetText() const;
     void SetText(const std::string& text);
+    // The last path confirmed in the field's file dialog; empty when none was.
+    const std::string& ChosenPath() const { return m_strChosenPath; }
 
     BOOL m_bOpen = TRUE;       // the double-click shows an open-file dialog, else a save-as dialog
     DWORD m_dwFlags = 0;       // OFN_ flags of that dialog
@@ -31,4 +33,5 @@ private:
     void OnDoubleClick();
 
     HWND m_hWnd = nullptr;
+    std::string m_strChosenPath;
 };

@@ -1,0 +1,72 @@
+// The main dialog's image tools: new hard-disk images for HDD1 and HDD2, and the font bitmap.
+#include "app/launcher_dialog.h"
+
+#include <commdlg.h>
+
+#include <functional>
+
+#include "common/file_io.h"
+#include "common/texts.h"
+#include "framework/file_error_report.h"
+#include "framework/services.h"
+#include "tools/font_bitmap.h"
+#include "tools/font_renderer_win.h"
+#include "tools/new_hard_disk_dialog.h"
+
+void LauncherDialog::CreateHardDisk(ImagePathEdit& field) {
+    NewHardDiskDialog dialog(m_hWnd);
+    if (dialog.DoModal() == IDOK) field.SetText(dialog.m_strFileName);
+}
+
+void LauncherDialog::OnNewHdd1() { CreateHardDisk(m_hdd1Edit); }
+
+void LauncherDialog::OnNewHdd2() { CreateHardDisk(m_hdd2Edit); }
+
+void LauncherDialog::OnNewFont() {
+    LOGFONTA font = {};
+    if (!GetServices().ChooseScreenFont(m_hWnd, font)) return;
+    FileDialogOptions options;
+    options.open = false;
+    options.owner = m_hWnd;
+    options.fileName = "font.bmp";
+    options.defaultExtension = "bmp";
+    options.filter = "Bitmaps(*.bmp)|*.bmp|All files(*.*)|*.*||";
+    options.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    std::string path;
+    if (!GetServices().ChooseFile(options, path)) return;
+    UpdateWindow(m_hWnd);
+
+    // The field shows the progress; it gets its earlier text back when no file was written.
+    const std::string previous = m_fontEdit.GetText();
+    const auto showProgress = [this](const char* text) {
+        m_fontEdit.SetText(text);
+        UpdateWindow(m_fontEdit.GetSafeHwnd());
+    };
+    const auto fail = [&](const std::function<void()>& report) {
+        m_fontEdit.SetText(previous);
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        report();
+    };
+    showProgress(texts::kInitialising);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    std::vector<std::uint8_t> bits;
+    if (!RenderFontBitmap(m_hWnd, font, showProgress, bits)) {
+        fail([this] { GetServices().ShowMessage(m_hWnd, texts::kFontBitmapFailed, MB_OK | MB_ICONSTOP); });
+        return;
+    }
+    showProgress(texts::kSaving);
+    fileio::AtomicFile file;
+    fileio::FileError error = file.Open(path);
+    if (error != fileio::FileError::None) {
+        fail([&] { GetServices().ShowMessage(m_hWnd, path + texts::kFileCouldNotOpen, MB_OK); });
+        return;
+    }
+    error = WriteFontBitmap(file, bits.data());
+    if (error == fileio::FileError::None) error = file.Commit();
+    if (error != fileio::FileError::None) {
+        fail([&] { ReportFileError(m_hWnd, error, path); });
+        return;
+    }
+    showProgress(path.c_str());
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}

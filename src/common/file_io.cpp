@@ -1,0 +1,12 @@
+// The platform-independent part of the file helpers.
+#include "common/file_io.h"
+
+namespace fileio {
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& contents) {
+    AtomicFile file;
+    return file.Open(path) == FileError::None && file.Write(contents.data(), contents.size()) == FileError::None &&
+           file.Commit() == FileError::None;
+}
+
+}  // namespace fileio

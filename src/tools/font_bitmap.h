@@ -1,0 +1,38 @@
+// The font bitmap: where each code page 932 code is drawn in the 2048 x 2048 one-bit picture,
+// and the BMP file it is saved as (always 524,350 bytes, rows bottom first).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "common/file_io.h"
+
+constexpr int kFontBitmapSize = 2048;
+constexpr std::size_t kFontRowBytes = kFontBitmapSize / 8;
+constexpr std::size_t kFontBitsSize = kFontRowBytes * kFontBitmapSize;  // 524,288
+constexpr std::size_t kFontHeaderSize = 14 + 40 + 8;
+constexpr std::size_t kFontFileSize = kFontHeaderSize + kFontBitsSize;  // 524,350
+
+// One code to draw: its bytes (one or two) and the top-left corner of its cell.
+struct GlyphPlacement {
+    unsigned char bytes[2];
+    int length;
+    int x;
+    int y;
+};
+
+// The one-byte codes 0x00 to 0xFE along the top edge, 8 pixels apart.
+void ForEachAsciiGlyph(const std::function<void(const GlyphPlacement&)>& draw);
+
+// One kanji pass: first bytes firstLead to lastLead, second bytes 0x40 to 0xFC without 0x7F,
+// two 16-pixel columns of 94 cells per first byte from baseX on, rows from y = 528.
+void ForEachKanjiGlyph(unsigned char firstLead, unsigned char lastLead, int baseX,
+                       const std::function<void(const GlyphPlacement&)>& draw);
+
+// The 62 bytes before the pixel rows: file header, information header, black and white palette.
+std::array<std::uint8_t, kFontHeaderSize> FontBitmapHeader();
+
+// Writes the header in its three pieces, then the 2048 rows of topDownBits (rows top to bottom,
+// as GetBitmapBits gives them) from the bottom row up, one write per row.
+fileio::FileError WriteFontBitmap(fileio::OutputFile& file, const std::uint8_t* topDownBits);
