@@ -1,0 +1,247 @@
+// The new hard-disk image dialog and the font bitmap generator, driven with scripted dialogs.
+#include <windows.h>
+
+#include <commdlg.h>
+#include <gtest/gtest.h>
+
+#include "app/launcher_fixture.h"
+#include "common/texts.h"
+#include "resource.h"
+#include "support/dialog_driver.h"
+#include "support/scripted_services.h"
+#include "tools/new_hard_disk_dialog.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+const std::string kFolder = "D:\\orvane\\disks";
+
+class NewHardDiskTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RemoveTree("D:\\orvane");
+        MakeFolder(kFolder);
+    }
+    void TearDown() override {
+        m_dialog.reset();
+        RemoveTree("D:\\orvane");
+    }
+
+    // Opens the dialog, fills its two fields and presses OK.
+    void Submit(const std::string& fileName, const std::string& size) {
+        if (!m_dialog) {
+            m_dialog = std::make_unique<NewHardDiskDialog>();
+            ASSERT_NE(m_dialog->Create(), nullptr);
+        }
+        SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_FILE_NAME, fileName.c_str());
+        SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE, size.c_str());
+        ClickButton(m_dialog->GetSafeHwnd(), IDOK);
+    }
+
+    std::string SizeField() const { return WindowText(GetDlgItem(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE)); }
+    int FilesInFolder() const {
+        int count = 0;
+        WIN32_FIND_DATAA entry;
+        HANDLE find = FindFirstFileA((kFolder + "\\*").c_str(), &entry);
+        do {
+            if (entry.cFileName[0] != '.') ++count;
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+        return count;
+    }
+
+    std::unique_ptr<NewHardDiskDialog> m_dialog;
+};
+
+}  // namespace
+
+TEST_F(NewHardDiskTest, ASmallImageIsWrittenAndTheDialogEndsWithOk) {
+    ScriptedServices services;
+    const std::string path = kFolder + "\\disk";  // no extension is added to a typed name
+    Submit(path, "1");
+    ASSERT_TRUE(m_dialog->IsEnded());
+    EXPECT_EQ(m_dialog->Result(), IDOK);
+    EXPECT_EQ(m_dialog->m_strFileName, path);
+    const std::string bytes = ReadFileText(path);
+    ASSERT_EQ(bytes.size(), 1048832u);
+    EXPECT_EQ(bytes.substr(0, 2), "\x0F\x00"s);
+    EXPECT_EQ(bytes.find_first_not_of('\0', 2), std::string::npos);
+    EXPECT_EQ(FilesInFolder(), 1);
+}
+
+TEST_F(NewHardDiskTest, SizesAreCheckedBeforeAnythingIsWritten) {
+    ScriptedServices services;
+    for (int i = 0; i < 5; ++i) services.AnswerMessage(IDOK);
+    Submit("", "0");                    // the name is asked for first
+    Submit(kFolder + "\\a.khd", "");
+    Submit(kFolder + "\\a.khd", "abc");
+    Submit(kFolder + "\\a.khd", "-5");  // a negative size would make a header-only image
+    Submit(kFolder + "\\a.khd", "0");
+    EXPECT_FALSE(m_dialog->IsEnded());
+    const std::string enterSize = Sjis("ファイルサイズを指定してください。");
+    EXPECT_EQ(services.m_messages, (std::vector<std::string>{Sjis("ファイル名を入力してください。"), enterSize, enterSize,
+                                                             enterSize, enterSize}));
+    EXPECT_EQ(services.m_messageTypes[0], static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_EQ(FilesInFolder(), 0);
+}
+
+TEST_F(NewHardDiskTest, OnlyImagesOverOneHundredTwentyEightMegabytesAreQuestioned) {
+    ScriptedServices services;
+    services.AnswerMessage(IDNO);
+    Submit(kFolder + "\\big.khd", "129");
+    EXPECT_FALSE(m_dialog->IsEnded());
+    EXPECT_EQ(SizeField(), "129");
+    EXPECT_EQ(services.m_messages, std::vector<std::string>{Sjis("128MBを超えるHDDです。本当に作成してもよろしいですか？")});
+    EXPECT_EQ(services.m_messageTypes[0], static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(FilesInFolder(), 0);
+    Submit(kFolder + "\\limit.khd", "128");
+    ASSERT_TRUE(m_dialog->IsEnded());
+    EXPECT_EQ(ReadFileText(kFolder + "\\limit.khd").size(), 256u + 128u * 1048576u);
+    EXPECT_EQ(services.m_messages.size(), 1u);
+}
+
+TEST_F(NewHardDiskTest, ATypedNameOfAnExistingFileIsAskedAboutOnce) {
+    const std::string path = kFolder + "\\data.khd";
+    MakeFile(path, "the user's data");
+    {
+        ScriptedServices services;
+        services.AnswerMessage(IDNO);
+        Submit(path, "1");
+        EXPECT_FALSE(m_dialog->IsEnded());
+        EXPECT_EQ(ReadFileText(path), "the user's data");
+        EXPECT_EQ(services.m_messages, std::vector<std::string>{path + Sjis("\nは既に存在します。置き換えますか？")});
+    }
+    {
+        // Chosen in the field's save-as dialog, which asked already: no second question.
+        ScriptedServices services;
+        services.AnswerFile(path);
+        SendMessageA(GetDlgItem(m_dialog->GetSafeHwnd(), IDC_HDD_FILE_NAME), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+        ASSERT_EQ(services.m_fileDialogs.size(), 1u);
+        EXPECT_FALSE(services.m_fileDialogs[0].open);
+        EXPECT_EQ(services.m_fileDialogs[0].flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+        EXPECT_EQ(services.m_fileDialogs[0].defaultExtension, "khd");
+        SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE, "1");
+        ClickButton(m_dialog->GetSafeHwnd(), IDOK);
+        EXPECT_TRUE(m_dialog->IsEnded());
+        EXPECT_EQ(ReadFileText(path).size(), 1048832u);
+    }
+}
+
+TEST_F(NewHardDiskTest, FileErrorsKeepTheDialogOpenAndTheEarlierFile) {
+    const std::string readOnly = kFolder + "\\locked.khd";
+    MakeFile(readOnly, "kept");
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    ScriptedServices services;
+    services.AnswerMessage(IDOK);
+    services.AnswerMessage(IDYES);  // replace the existing file?
+    services.AnswerMessage(IDOK);
+    services.AnswerMessage(IDOK);
+    Submit(kFolder + "\\missing\\disk.khd", "1");
+    Submit(readOnly, "1");
+    Submit(kFolder, "1");  // a folder's name
+    EXPECT_FALSE(m_dialog->IsEnded());
+    ASSERT_EQ(services.m_messages.size(), 4u);
+    EXPECT_EQ(services.m_messages[0], kFolder + "\\missing\\disk.khd" + Sjis("\nファイルのパスが有効ではありません。"));
+    EXPECT_EQ(services.m_messageTypes[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(services.m_messages[2], readOnly + Sjis("\nファイルが開けません。アクセスが拒否されました。"));
+    EXPECT_EQ(services.m_messages[3], kFolder + Sjis("\nファイルが開けません。アクセスが拒否されました。"));
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFileText(readOnly), "kept");
+    EXPECT_EQ(FilesInFolder(), 1);
+}
+
+class ImageToolsFromTheMainDialog : public LauncherDialogTest {
+protected:
+    void SetUp() override {
+        LauncherDialogTest::SetUp();
+        MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nHDD1=old1.khd\r\nHDD2=old2.khd\r\nFont=old.bmp\r\n");
+        WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
+    }
+};
+
+// The modal dialog is filled in and confirmed from a timer while it runs.
+std::string g_strTypedName;
+std::string g_strTypedSize;
+void CALLBACK FillNewHardDisk(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowA("#32770", Sjis("新規HDD作成").c_str());
+    if (dialog == nullptr) return;
+    KillTimer(nullptr, timer);
+    SetDlgItemTextA(dialog, IDC_HDD_FILE_NAME, g_strTypedName.c_str());
+    SetDlgItemTextA(dialog, IDC_HDD_SIZE, g_strTypedSize.c_str());
+    PostMessageA(dialog, WM_COMMAND, g_strTypedSize.empty() ? IDCANCEL : IDOK, 0);
+}
+
+TEST_F(ImageToolsFromTheMainDialog, NewHardDisksGoIntoTheirOwnField) {
+    ScriptedServices services;
+    ASSERT_NE(Start(), nullptr);
+    g_strTypedName = "D:\\orvane\\second.khd";
+    g_strTypedSize = "2";
+    SetTimer(nullptr, 0, 50, FillNewHardDisk);
+    ClickButton(Window(), IDC_NEW_HDD2);
+    EXPECT_EQ(ControlText(IDC_HDD2), "D:\\orvane\\second.khd");
+    EXPECT_EQ(ControlText(IDC_HDD1), "old1.khd");
+    EXPECT_EQ(ReadFileText("D:\\orvane\\second.khd").size(), 256u + 2u * 1048576u);
+    g_strTypedSize = "";  // Cancel
+    SetTimer(nullptr, 0, 50, FillNewHardDisk);
+    ClickButton(Window(), IDC_NEW_HDD1);
+    EXPECT_EQ(ControlText(IDC_HDD1), "old1.khd");
+}
+
+LOGFONTA GothicFont(int pixels) {
+    LOGFONTA font = {};
+    font.lfHeight = -pixels;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpyA(font.lfFaceName, "IPAGothic");
+    return font;
+}
+
+TEST_F(ImageToolsFromTheMainDialog, FontBitmapsAreWrittenWholeAndNamedInTheFontField) {
+    // Kept beside the other test results, for the independent check of their pixels.
+    MakeFolder("D:\\fonts");
+    const std::string font16 = "D:\\fonts\\font16.bmp";
+    const std::string font24 = "D:\\fonts\\font24.bmp";
+    ScriptedServices services;
+    services.AnswerFont(std::nullopt);
+    services.AnswerFont(GothicFont(16));
+    services.AnswerFile(std::nullopt);
+    services.AnswerFont(GothicFont(16));
+    services.AnswerFile(font16);
+    services.AnswerFont(GothicFont(24));
+    services.AnswerFile(font24);
+    ASSERT_NE(Start(), nullptr);
+    ClickButton(Window(), IDC_NEW_FONT);  // font dialog cancelled
+    ClickButton(Window(), IDC_NEW_FONT);  // file dialog cancelled
+    EXPECT_EQ(ControlText(IDC_FONT), "old.bmp");
+    ClickButton(Window(), IDC_NEW_FONT);
+    EXPECT_EQ(ControlText(IDC_FONT), font16);
+    EXPECT_EQ(ReadFileText(font16).size(), 524350u);
+    ClickButton(Window(), IDC_NEW_FONT);
+    EXPECT_EQ(ReadFileText(font24).size(), 524350u);
+    ASSERT_EQ(services.m_fileDialogs.size(), 3u);
+    const FileDialogOptions& save = services.m_fileDialogs[1];
+    EXPECT_FALSE(save.open);
+    EXPECT_EQ(save.fileName, "font.bmp");
+    EXPECT_EQ(save.defaultExtension, "bmp");
+    EXPECT_EQ(save.filter, "Bitmaps(*.bmp)|*.bmp|All files(*.*)|*.*||");
+    EXPECT_EQ(save.flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+    EXPECT_TRUE(services.m_messages.empty());
+}
+
+TEST_F(ImageToolsFromTheMainDialog, AnUnopenableFontTargetKeepsTheFieldAndLeavesNoFile) {
+    const std::string locked = "D:\\orvane\\locked.bmp";
+    MakeFile(locked, "kept");
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    ScriptedServices services;
+    services.AnswerFont(GothicFont(16));
+    services.AnswerFile(locked);
+    services.AnswerMessage(IDOK);
+    ASSERT_NE(Start(), nullptr);
+    ClickButton(Window(), IDC_NEW_FONT);
+    EXPECT_EQ(ControlText(IDC_FONT), "old.bmp");
+    EXPECT_EQ(services.m_messages, std::vector<std::string>{locked + Sjis("\nファイルが開けませんでした。")});
+    EXPECT_EQ(services.m_messageTypes, std::vector<UINT>{MB_OK});
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFileText(locked), "kept");
+}
