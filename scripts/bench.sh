@@ -7,13 +7,33 @@ build=${ORVANE_BUILD:-$root/build}
 bash "$root/scripts/install-deps.sh"
 
 cmake -S "$root" -B "$build/bench-native" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_BENCH=ON -DORVANE_TESTS=OFF >/dev/null
-cmake --build "$build/bench-native" --target settings_bench >/dev/null
+cmake --build "$build/bench-native" --target settings_bench hard_disk_bench >/dev/null
 echo "== native"
 "$build/bench-native/bench/settings_bench" --benchmark_min_time=1
 
+# A 512 MiB hard-disk image against dd writing the same amount to the same folder, both
+# flushed to disk; alternating, seven rounds each, medians compared.
+scratch=$build/bench-scratch
+mkdir -p "$scratch"
+dd_times=() ours_times=()
+for round in 1 2 3 4 5 6 7; do
+  start=$(date +%s%N)
+  dd if=/dev/zero of="$scratch/dd.img" bs=1M count=512 conv=fsync status=none
+  dd_times+=("$(echo "scale=3; ($(date +%s%N) - $start) / 1000000000" | bc)")
+  rm -f "$scratch/dd.img"
+  sync
+  ours_times+=("$("$build/bench-native/bench/hard_disk_bench" "$scratch/ours.khd" 512)")
+  rm -f "$scratch/ours.khd"
+  sync
+done
+median() { printf '%s\n' "$@" | sort -n | sed -n 4p; }
+dd_median=$(median "${dd_times[@]}") ours_median=$(median "${ours_times[@]}")
+echo "hard-disk image 512 MiB, median of 7: dd ${dd_median} s, ours ${ours_median} s," \
+  "ratio $(echo "scale=2; $ours_median / $dd_median" | bc)"
+
 cmake -S "$root" -B "$build/bench-windows" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_BENCH=ON -DORVANE_TESTS=OFF \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/bench-windows" --target ini_platform_bench search_bench >/dev/null
+cmake --build "$build/bench-windows" --target ini_platform_bench search_bench image_tools_bench >/dev/null
 echo "== under Wine"
 "$root/scripts/wine-run.sh" "$build/bench-windows/wineprefix" "$build/bench-windows/bench/ini_platform_bench.exe"
 
@@ -45,3 +65,6 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 "$root/scripts/wine-run.sh" --drive-d "$drive" "$build/bench-windows/wineprefix-drives" \
   "$build/bench-windows/bench/search_bench.exe"
+"$root/scripts/wine-run.sh" "$build/bench-windows/wineprefix" "$build/bench-windows/bench/image_tools_bench.exe" \
+  "Z:${scratch//\//\\}\\wine.khd" "Z:${scratch//\//\\}\\font.bmp"
+rm -f "$scratch/wine.khd" "$scratch/font.bmp"

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xdotool x11-apps imagemagick locales
-  fonts-ipafont-gothic fonts-ipafont-mincho python3
+  fonts-ipafont-gothic fonts-ipafont-mincho python3 bc
 )
 
 missing=()
