@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "common/file_io.h"
-#include "common/paths.h"
+#include "common/cp932.h"
 
 namespace fileio {
 
@@ -32,13 +32,17 @@ FileError ErrorFrom(DWORD error) {
     }
 }
 
-// The folder that holds path, for the temporary file; "." for a bare file name.
+// The folder that holds path, for the temporary file; "." for a bare file name. Both "\\" and
+// "/" separate folders here, as they do for the platform's file functions.
 std::string FolderOf(const std::string& path) {
-    std::string folder = DirectoryOf(path);
-    if (folder == path) return ".";
-    // Keep the separator of a drive root ("C:\"), so the folder still names the root.
-    if (folder.size() == 2 && folder[1] == ':') folder += '\\';
-    return folder.empty() ? "\\" : folder;
+    const std::size_t backslash = cp932::FindLastChar(path, '\\');
+    const std::size_t slash = cp932::FindLastChar(path, '/');
+    std::size_t cut = backslash;
+    if (slash != std::string::npos && (cut == std::string::npos || slash > cut)) cut = slash;
+    if (cut == std::string::npos) return ".";
+    // Keep the separator of a root ("C:\\", "\\"), so the folder still names the root.
+    if (cut == 0 || (cut == 2 && path[1] == ':')) return path.substr(0, cut + 1);
+    return path.substr(0, cut);
 }
 
 HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }

@@ -94,16 +94,21 @@ TEST_F(SearchTest, AnEmptyTargetEndsAtOnceWithoutAWorker) {
     EXPECT_EQ(dialog.m_hThread, nullptr);
 }
 
+// Starts a search, presses Set at once, and runs the dialog to its end.
+void SearchStoppedBySet(EmulatorSearchDialog& dialog) {
+    dialog.m_strTarget = "KMX.EXE";
+    ASSERT_NE(dialog.Create(), nullptr);
+    ClickButton(dialog.GetSafeHwnd(), IDC_SEARCH_SET);
+    ASSERT_TRUE(PumpUntil([&] { return dialog.IsEnded(); }));
+}
+
 TEST_F(SearchTest, SetStopsTheWalkAndOffersTheManualChoice) {
     MakeLargeTree();
     {
         ScriptedServices services;
         services.AnswerFile(Sjis("D:\\どこか\\kmx.EXE"));
         EmulatorSearchDialog dialog;
-        dialog.m_strTarget = "KMX.EXE";
-        ASSERT_NE(dialog.Create(), nullptr);
-        ClickButton(dialog.GetSafeHwnd(), IDC_SEARCH_SET);
-        ASSERT_TRUE(PumpUntil([&] { return dialog.IsEnded(); }));
+        SearchStoppedBySet(dialog);
         EXPECT_EQ(dialog.Result(), IDOK);
         EXPECT_EQ(dialog.m_strResult, Sjis("D:\\どこか\\kmx.EXE"));
         ASSERT_EQ(services.m_fileDialogs.size(), 1u);
@@ -117,10 +122,7 @@ TEST_F(SearchTest, SetStopsTheWalkAndOffersTheManualChoice) {
         services.AnswerFile("D:\\orvane\\OTHER.EXE");
         services.AnswerMessage(IDOK);
         EmulatorSearchDialog dialog;
-        dialog.m_strTarget = "KMX.EXE";
-        ASSERT_NE(dialog.Create(), nullptr);
-        ClickButton(dialog.GetSafeHwnd(), IDC_SEARCH_SET);
-        ASSERT_TRUE(PumpUntil([&] { return dialog.IsEnded(); }));
+        SearchStoppedBySet(dialog);
         EXPECT_EQ(dialog.Result(), IDCANCEL);
         EXPECT_EQ(dialog.m_strResult, "");
         EXPECT_EQ(services.m_messages, std::vector<std::string>{texts::kWrongFile});
@@ -129,10 +131,7 @@ TEST_F(SearchTest, SetStopsTheWalkAndOffersTheManualChoice) {
         ScriptedServices services;
         services.AnswerFile(std::nullopt);
         EmulatorSearchDialog dialog;
-        dialog.m_strTarget = "KMX.EXE";
-        ASSERT_NE(dialog.Create(), nullptr);
-        ClickButton(dialog.GetSafeHwnd(), IDC_SEARCH_SET);
-        ASSERT_TRUE(PumpUntil([&] { return dialog.IsEnded(); }));
+        SearchStoppedBySet(dialog);
         EXPECT_EQ(dialog.Result(), IDCANCEL);
     }
 }
