@@ -8,6 +8,8 @@
 //   driver edit-text TITLE ID TEXT   types TEXT into the list view's open label editor and presses Enter
 //   driver visible TITLE ID          prints 1 or 0
 //   driver click TITLE ID            clicks a button
+//   driver fill TITLE ID TEXT        sets the text of control ID
+//   driver font-dialog FACE POINTS SECONDS  picks a face and a size in the font dialog and confirms
 //   driver file-dialog PATH SECONDS  confirms PATH in the file dialog that comes up
 //   driver answer-box TITLE BUTTON SECONDS  prints a message box's text and presses one of its buttons
 //   driver close TITLE SECONDS       sends Cancel (Escape) and waits for the window to go
@@ -137,6 +139,29 @@ HWND FindFileDialog() {
     return search.found;
 }
 
+// The font dialog: a dialog with the face name combo box (cmb1) and the size one (cmb3).
+constexpr int kFaceCombo = 0x470;
+constexpr int kSizeCombo = 0x472;
+
+BOOL CALLBACK MatchFontDialog(HWND window, LPARAM parameter) {
+    if (IsWindowVisible(window) && GetDlgItem(window, kFaceCombo) != nullptr && GetDlgItem(window, kSizeCombo) != nullptr) {
+        *reinterpret_cast<HWND*>(parameter) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Selects the entry of a combo box and tells the dialog, as a click on it would.
+bool SelectEntry(HWND dialog, int id, const std::string& text) {
+    HWND combo = GetDlgItem(dialog, id);
+    const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(Wide(text).c_str()));
+    if (index == CB_ERR) return false;
+    SendMessageW(combo, CB_SETCURSEL, index, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    return true;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: see the comment at the top of driver_win.cpp\n");
     return 2;
@@ -163,6 +188,34 @@ int main(int argc, char** argv) {
         if (!WaitUntil(std::atoi(argv[3]), [&] { return (dialog = FindFileDialog()) != nullptr; })) return 1;
         Sleep(300);  // let the dialog finish its own start
         SendMessageW(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(title).c_str()));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    if (command == "font-dialog") {
+        if (argc < 5) return Usage();
+        HWND dialog = nullptr;
+        if (!WaitUntil(std::atoi(argv[4]), [&] {
+                EnumWindows(MatchFontDialog, reinterpret_cast<LPARAM>(&dialog));
+                return dialog != nullptr;
+            })) {
+            return 1;
+        }
+        Sleep(300);
+        if (!SelectEntry(dialog, kFaceCombo, title) || !SelectEntry(dialog, kSizeCombo, argv[3])) {
+            std::fprintf(stderr, "no such face or size in the font dialog; it offers:");
+            for (int id : {kFaceCombo, kSizeCombo}) {
+                HWND combo = GetDlgItem(dialog, id);
+                const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+                for (int i = 0; i < count && i < 40; ++i) {
+                    wchar_t entry[256] = L"";
+                    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+                    std::fprintf(stderr, " [%s]", Narrow(entry).c_str());
+                }
+                std::fprintf(stderr, "\n");
+            }
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            return 1;
+        }
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         return 0;
     }
@@ -203,6 +256,8 @@ int main(int argc, char** argv) {
         std::printf("%d\n", IsWindowVisible(control) ? 1 : 0);
     } else if (command == "click") {
         PostMessageW(control, BM_CLICK, 0, 0);
+    } else if (command == "fill" && argc >= 5) {
+        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(argv[4]).c_str()));
     } else if (command == "close") {
         PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         return WaitUntil(std::atoi(argv[3]), [&] { return !IsWindow(window); }) ? 0 : 1;

@@ -160,7 +160,8 @@ protected:
     }
 };
 
-// The modal dialog is filled in and confirmed from a timer while it runs.
+// The modal dialog is filled in and confirmed from a timer while it runs; an empty size means
+// a first attempt that fails (a missing folder) and then Cancel.
 std::string g_strTypedName;
 std::string g_strTypedSize;
 void CALLBACK FillNewHardDisk(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -168,7 +169,8 @@ void CALLBACK FillNewHardDisk(HWND, UINT, UINT_PTR timer, DWORD) {
     if (dialog == nullptr) return;
     KillTimer(nullptr, timer);
     SetDlgItemTextA(dialog, IDC_HDD_FILE_NAME, g_strTypedName.c_str());
-    SetDlgItemTextA(dialog, IDC_HDD_SIZE, g_strTypedSize.c_str());
+    SetDlgItemTextA(dialog, IDC_HDD_SIZE, g_strTypedSize.empty() ? "1" : g_strTypedSize.c_str());
+    if (g_strTypedSize.empty()) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     PostMessageA(dialog, WM_COMMAND, g_strTypedSize.empty() ? IDCANCEL : IDOK, 0);
 }
 
@@ -182,10 +184,14 @@ TEST_F(ImageToolsFromTheMainDialog, NewHardDisksGoIntoTheirOwnField) {
     EXPECT_EQ(ControlText(IDC_HDD2), "D:\\orvane\\second.khd");
     EXPECT_EQ(ControlText(IDC_HDD1), "old1.khd");
     EXPECT_EQ(ReadFileText("D:\\orvane\\second.khd").size(), 256u + 2u * 1048576u);
-    g_strTypedSize = "";  // Cancel
+    services.AnswerMessage(IDOK);
+    g_strTypedName = "D:\\orvane\\missing\\first.khd";
+    g_strTypedSize = "";  // fails, then Cancel
     SetTimer(nullptr, 0, 50, FillNewHardDisk);
     ClickButton(Window(), IDC_NEW_HDD1);
     EXPECT_EQ(ControlText(IDC_HDD1), "old1.khd");
+    EXPECT_EQ(services.m_messages,
+              std::vector<std::string>{g_strTypedName + Sjis("\nファイルのパスが有効ではありません。")});
 }
 
 LOGFONTA GothicFont(int pixels) {
