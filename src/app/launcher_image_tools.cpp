@@ -3,7 +3,6 @@
 
 #include <commdlg.h>
 
-#include <functional>
 
 #include "common/file_io.h"
 #include "common/texts.h"
@@ -42,29 +41,31 @@ void LauncherDialog::OnNewFont() {
         m_fontEdit.SetText(text);
         UpdateWindow(m_fontEdit.GetSafeHwnd());
     };
-    const auto fail = [&](const std::function<void()>& report) {
+    const auto restore = [&] {
         m_fontEdit.SetText(previous);
         SetCursor(LoadCursor(nullptr, IDC_ARROW));
-        report();
     };
     showProgress(texts::kInitialising);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     std::vector<std::uint8_t> bits;
     if (!RenderFontBitmap(m_hWnd, font, showProgress, bits)) {
-        fail([this] { GetServices().ShowMessage(m_hWnd, texts::kFontBitmapFailed, MB_OK | MB_ICONSTOP); });
+        restore();
+        GetServices().ShowMessage(m_hWnd, texts::kFontBitmapFailed, MB_OK | MB_ICONSTOP);
         return;
     }
     showProgress(texts::kSaving);
     fileio::AtomicFile file;
     fileio::FileError error = file.Open(path);
     if (error != fileio::FileError::None) {
-        fail([&] { GetServices().ShowMessage(m_hWnd, path + texts::kFileCouldNotOpen, MB_OK); });
+        restore();
+        GetServices().ShowMessage(m_hWnd, path + texts::kFileCouldNotOpen, MB_OK);
         return;
     }
     error = WriteFontBitmap(file, bits.data());
     if (error == fileio::FileError::None) error = file.Commit();
     if (error != fileio::FileError::None) {
-        fail([&] { ReportFileError(m_hWnd, error, path); });
+        restore();
+        ReportFileError(m_hWnd, error, path);
         return;
     }
     showProgress(path.c_str());

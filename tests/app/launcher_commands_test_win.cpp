@@ -211,11 +211,8 @@ TEST_F(LauncherCommandsTest, SaveAsAndLoadGoThroughTheirFileDialogs) {
     EXPECT_EQ(RowText(3), "");
     ASSERT_EQ(services.m_fileDialogs.size(), 4u);
     const FileDialogOptions& save = services.m_fileDialogs[0];
-    EXPECT_FALSE(save.open);
-    EXPECT_EQ(save.defaultExtension, "ini");
-    EXPECT_EQ(save.fileName, "");
-    EXPECT_EQ(save.flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
-    EXPECT_EQ(save.filter, "INI Files(*.ini)|*.ini|All Files(*.*)|*.*||");
+    ExpectFileDialog(save, false, "", "ini", "INI Files(*.ini)|*.ini|All Files(*.*)|*.*||",
+                     OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     EXPECT_EQ(save.owner, Window());
     const FileDialogOptions& load = services.m_fileDialogs[2];
     EXPECT_TRUE(load.open);

@@ -195,11 +195,7 @@ TEST_F(LauncherDialogTest, PathFieldDoubleClickBrowsesWithItsOwnSettings) {
     EXPECT_EQ(GetFocus(), Control(IDC_HDD1));
     ASSERT_EQ(services.m_fileDialogs.size(), 2u);
     const FileDialogOptions& options = services.m_fileDialogs[0];
-    EXPECT_TRUE(options.open);
-    EXPECT_EQ(options.fileName, "old.khd");
-    EXPECT_EQ(options.defaultExtension, "khd");
-    EXPECT_EQ(options.filter, "KMX HD(*.khd)|*.khd|All Files(*.*)|*.*||");
-    EXPECT_EQ(options.flags, static_cast<DWORD>(0x1804));
+    ExpectFileDialog(options, true, "old.khd", "khd", "KMX HD(*.khd)|*.khd|All Files(*.*)|*.*||", 0x1804);
     EXPECT_EQ(options.owner, Window());
 }
 

@@ -76,3 +76,12 @@ bool ScriptedServices::RemoveFile(const std::string& path) {
     m_removed.push_back(path);
     return DeleteFileA(path.c_str()) != FALSE;
 }
+
+void ExpectFileDialog(const FileDialogOptions& asked, bool open, const std::string& fileName,
+                      const std::string& defaultExtension, const std::string& filter, DWORD flags) {
+    EXPECT_EQ(asked.open, open);
+    EXPECT_EQ(asked.fileName, fileName);
+    EXPECT_EQ(asked.defaultExtension, defaultExtension);
+    EXPECT_EQ(asked.filter, filter);
+    EXPECT_EQ(asked.flags, flags);
+}

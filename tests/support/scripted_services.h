@@ -43,3 +43,7 @@ private:
     std::deque<std::optional<LOGFONTA>> m_fontAnswers;
     std::deque<bool> m_startAnswers;
 };
+
+// Checks what a file dialog was asked to show: its kind, initial name, extension, filter and flags.
+void ExpectFileDialog(const FileDialogOptions& asked, bool open, const std::string& fileName,
+                      const std::string& defaultExtension, const std::string& filter, DWORD flags);

@@ -53,13 +53,6 @@ std::string ReadBytes(const std::string& path) {
     return bytes;
 }
 
-bool PathExists(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
-}
-
 int CountEntries(const std::string& folder) {
     int count = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;

@@ -20,6 +20,5 @@ private:
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
-bool PathExists(const std::string& path);
 // How many entries a folder holds.
 int CountEntries(const std::string& folder);

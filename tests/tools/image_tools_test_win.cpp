@@ -227,11 +227,8 @@ TEST_F(ImageToolsFromTheMainDialog, FontBitmapsAreWrittenWholeAndNamedInTheFontF
     EXPECT_EQ(ReadFileText(font24).size(), 524350u);
     ASSERT_EQ(services.m_fileDialogs.size(), 3u);
     const FileDialogOptions& save = services.m_fileDialogs[1];
-    EXPECT_FALSE(save.open);
-    EXPECT_EQ(save.fileName, "font.bmp");
-    EXPECT_EQ(save.defaultExtension, "bmp");
-    EXPECT_EQ(save.filter, "Bitmaps(*.bmp)|*.bmp|All files(*.*)|*.*||");
-    EXPECT_EQ(save.flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+    ExpectFileDialog(save, false, "font.bmp", "bmp", "Bitmaps(*.bmp)|*.bmp|All files(*.*)|*.*||",
+                     OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     EXPECT_TRUE(services.m_messages.empty());
 }
 
