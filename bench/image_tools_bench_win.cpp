@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
     SetDlgItemTextA(dialog.GetSafeHwnd(), IDC_HDD_SIZE, "512");
     auto start = std::chrono::steady_clock::now();
     SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);
-    std::printf("new hard-disk dialog, 512 MiB: %.3f s (%s)\n", SecondsSince(start),
-                dialog.IsEnded() ? "done" : "FAILED");
+    const bool imageDone = dialog.IsEnded();
+    std::printf("new hard-disk dialog, 512 MiB: %.3f s (%s)\n", SecondsSince(start), imageDone ? "done" : "FAILED");
 
     LOGFONTA font = {};
     font.lfHeight = -16;
@@ -64,5 +64,5 @@ int main(int argc, char** argv) {
     std::printf("font bitmap: %.3f s in all: drawing %.3f s (%.0f%%), writing %.3f s (%.0f%%)%s\n", drawing + writing,
                 drawing, 100 * drawing / (drawing + writing), writing, 100 * writing / (drawing + writing),
                 drawn && error == fileio::FileError::None ? "" : " FAILED");
-    return 0;
+    return imageDone && drawn && error == fileio::FileError::None ? 0 : 1;
 }

@@ -18,7 +18,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 }
 
 // ReadProfile then WriteProfile of KMX.INI with 1,000 keys against a 1,000-setting schema,
-// files on disk, as the Run and Load commands do.
+// files on disk, as the Run and Load commands do: reading, composing, and the flushed write.
 void BM_ReadThenWriteProfile1000(benchmark::State& state) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "orvane-bench";
     std::filesystem::create_directories(dir);
@@ -38,6 +38,23 @@ void BM_ReadThenWriteProfile1000(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ReadThenWriteProfile1000)->Unit(benchmark::kMicrosecond);
+
+// The same in memory only: parsing the profile and composing the bytes to write, without the
+// files and the flush to disk that dominate the one above.
+void BM_ParseThenComposeProfile1000(benchmark::State& state) {
+    std::vector<SettingItem> settings;
+    LoadSchema(ini::IniDocument(bench::LauncherIni(1000)), settings);
+    const std::string bytes = bench::EmulatorIni(1000);
+    ProfileKeys keys;
+    for (int slot = 0; slot < kImageSlotCount; ++slot) keys.imagePaths[slot] = kImageSlots[slot].name;
+    keys.resume = kResumeSlot.name;
+    ProfileSlots slots;
+    for (auto _ : state) {
+        ParseProfile(bytes, keys, slots, settings);
+        benchmark::DoNotOptimize(ComposeProfile(bytes, keys, slots, true, settings));
+    }
+}
+BENCHMARK(BM_ParseThenComposeProfile1000)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseIni(benchmark::State& state) {
     const std::string bytes = bench::IniOfSize(static_cast<std::size_t>(state.range(0)));

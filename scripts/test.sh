@@ -13,9 +13,14 @@ bash "$root/scripts/install-deps.sh" || { echo "dependency installation failed";
 results=$build/results
 rm -rf "$results"
 mkdir -p "$results"
-failures_outside_tests=0
 
 step() { echo; echo "== $*"; }
+record() {  # name, command...: runs the command and counts it as one passed or failed step
+  local name=$1; shift
+  if "$@"; then echo "pass $name" >>"$results/steps.txt"; return 0; fi
+  echo "fail $name" >>"$results/steps.txt"
+  return 1
+}
 
 configure_and_build() {  # name, cmake arguments...
   local name=$1; shift
@@ -32,9 +37,12 @@ run_ctest() {  # name
   step "tests $name"
   rm -rf "$build/$name/test-results"
   (cd "$build/$name" && ctest -j "$jobs" --output-on-failure --timeout 900 --output-junit "$results/$name-junit.xml") \
-    | tail -n 40
+    >"$results/$name-ctest.log" 2>&1
+  echo $? >"$results/$name-ctest.status"
+  tail -n 40 "$results/$name-ctest.log"
+  # Each test's own results; a test that left none is counted by the summary from ctest's report.
   mkdir -p "$results/$name"
-  cp "$build/$name"/test-results/*.xml "$results/$name/" 2>/dev/null || true
+  if [ -d "$build/$name/test-results" ]; then cp -r "$build/$name"/test-results/. "$results/$name/"; fi
 }
 
 # A virtual display for the Windows programs under Wine.
@@ -51,23 +59,22 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if configure_and_build native -DCMAKE_BUILD_TYPE=Release -DORVANE_BENCH=ON; then
+if record build-native configure_and_build native -DCMAKE_BUILD_TYPE=Release -DORVANE_BENCH=ON; then
   run_ctest native
-else
-  failures_outside_tests=$((failures_outside_tests + 1))
 fi
 
-if configure_and_build asan -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON; then
+if record build-asan configure_and_build asan -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON; then
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest asan
-else
-  failures_outside_tests=$((failures_outside_tests + 1))
 fi
 
-if configure_and_build windows -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"; then
-  "$root/scripts/wine-prefix.sh" "$build/windows/wineprefix"
-  run_ctest windows
-else
-  failures_outside_tests=$((failures_outside_tests + 1))
+if record build-windows configure_and_build windows -DCMAKE_BUILD_TYPE=Release \
+     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"; then
+  # Every run starts from an empty test drive and screenshot folder, so no check can pass on an
+  # earlier run's files.
+  rm -rf "$build/windows/drive-d" "$build/windows/screenshots"
+  if record wine-prefix "$root/scripts/wine-prefix.sh" "$build/windows/wineprefix"; then
+    run_ctest windows
+  fi
 fi
 
 step "fuzz ${fuzz_seconds}s"
@@ -88,7 +95,7 @@ if cmake -S "$root" -B "$build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 else
   cat "$results/fuzz-configure.log" "$results/fuzz-build.log" | tail -n 20
 fi
-echo "ini_fuzz $fuzz_result" >"$results/extra.txt"
+echo "$fuzz_result ini_fuzz" >>"$results/steps.txt"
 
 step "summary"
-python3 "$root/scripts/summarize-tests.py" "$results" "$failures_outside_tests"
+python3 "$root/scripts/summarize-tests.py" "$results"

@@ -15,6 +15,8 @@ while [ $# -gt 1 ]; do
   esac
 done
 prefix=$1
+# The test drive's folder may have been emptied since the prefix was made.
+[ -z "$drive_d" ] || mkdir -p "$drive_d"
 [ -f "$prefix/.orvane-ready" ] && exit 0
 mkdir -p "$prefix"
 exec 9>"$prefix.lock"
@@ -28,7 +30,6 @@ wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
   /v 'ＭＳ ゴシック' /t REG_SZ /d 'IPAGothic' /f >/dev/null 2>&1
 if [ -n "$drive_d" ]; then
-  mkdir -p "$drive_d"
   ln -sfn "$drive_d" "$prefix/dosdevices/d:"
   wine reg add 'HKLM\Software\Wine\Drives' /v 'd:' /t REG_SZ /d hd /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Wine\Drives' /v 'z:' /t REG_SZ /d network /f >/dev/null 2>&1

@@ -13,6 +13,9 @@
 //   driver file-dialog PATH SECONDS  confirms PATH in the file dialog that comes up
 //   driver answer-box TITLE BUTTON SECONDS  prints a message box's text and presses one of its buttons
 //   driver close TITLE SECONDS       sends Cancel (Escape) and waits for the window to go
+//   driver quit TITLE SECONDS        closes a top-level window as its close box would and waits for it to go
+//   driver rect TITLE                prints the window's screen rectangle "left top right bottom"
+// A command that confirms a dialog fails unless the dialog goes away.
 // Arguments arrive in code page 932, as Wine hands them over; output is code page 932.
 #include <windows.h>
 
@@ -162,6 +165,22 @@ bool SelectEntry(HWND dialog, int id, const std::string& text) {
     return true;
 }
 
+// Waits until the process owning a window has finished its start and waits for input, instead of
+// guessing a time: a field filled before a dialog's own start is done may be overwritten by it.
+void WaitUntilIdle(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (process == nullptr) return;
+    WaitForInputIdle(process, 10000);
+    CloseHandle(process);
+}
+
+bool Confirm(HWND dialog, int seconds) {
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return WaitUntil(seconds, [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: see the comment at the top of driver_win.cpp\n");
     return 2;
@@ -170,7 +189,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) return Usage();
+    if (argc < 3 || (argc < 4 && std::string(argv[1]) != "rect")) return Usage();
     const std::string command = argv[1];
     const std::string title = argv[2];
     if (command == "wait") {
@@ -186,10 +205,9 @@ int main(int argc, char** argv) {
         // Here the second argument is the path to confirm.
         HWND dialog = nullptr;
         if (!WaitUntil(std::atoi(argv[3]), [&] { return (dialog = FindFileDialog()) != nullptr; })) return 1;
-        Sleep(300);  // let the dialog finish its own start
+        WaitUntilIdle(dialog);
         SendMessageW(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(title).c_str()));
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        return 0;
+        return Confirm(dialog, std::atoi(argv[3])) ? 0 : 1;
     }
     if (command == "font-dialog") {
         if (argc < 5) return Usage();
@@ -200,7 +218,7 @@ int main(int argc, char** argv) {
             })) {
             return 1;
         }
-        Sleep(300);
+        WaitUntilIdle(dialog);
         if (!SelectEntry(dialog, kFaceCombo, title) || !SelectEntry(dialog, kSizeCombo, argv[3])) {
             std::fprintf(stderr, "no such face or size in the font dialog; it offers:");
             for (int id : {kFaceCombo, kSizeCombo}) {
@@ -216,8 +234,7 @@ int main(int argc, char** argv) {
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
             return 1;
         }
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        return 0;
+        return Confirm(dialog, std::atoi(argv[4])) ? 0 : 1;
     }
     if (command == "answer-box") {
         if (argc < 5) return Usage();
@@ -230,6 +247,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     HWND window = FindByTitle(title);
+    if (command == "quit" && window != nullptr) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return WaitUntil(std::atoi(argv[3]), [&] { return !IsWindow(window); }) ? 0 : 1;
+    }
+    if (command == "rect" && window != nullptr) {
+        RECT rect = {};
+        GetWindowRect(window, &rect);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        return 0;
+    }
     if (window == nullptr) {
         std::fprintf(stderr, "no window titled %s\n", title.c_str());
         return 1;

@@ -9,7 +9,6 @@ source "$(dirname "$0")/lib.sh" "$1" "$2" "$4"
 mkdir -p "$shots"
 cp "$demo_exe" "$emu/KMX.EXE"
 cp "$source_dir/demo/KMX.INI" "$emu/KMX.INI"
-echo 1500 >"$emu/autoclose.txt"
 python3 - "$source_dir/demo/orvane.ini" "$launcher/orvane.ini" "$emu_dir" <<'PY'
 import sys
 source, target, kmx_path = sys.argv[1:]
@@ -18,29 +17,28 @@ data = data.replace(b"[ORVANE Settings]\r\n", b"[ORVANE Settings]\r\nKMXPath=" +
 open(target, "wb").write(data)
 PY
 click_row() {  # row: a real mouse click on the row's value
-  read -r x y < <(drive point "KMX Luncher" 1005 "$1")
+  local x y
+  read -r x y < <(drive point "KMX Luncher" 1005 "$1") || fail "no point for row $1"
   DISPLAY=$DISPLAY xdotool mousemove --sync "$x" "$y" click 1
-  sleep 0.5
 }
-cell() { drive cell "KMX Luncher" 1005 "$1" 0; }
+expect_cell() { expect_drive "$1" "$3" cell "KMX Luncher" 1005 "$2" 0; }  # description, row, text
 
 start_orvane
-expect "rows" "$(drive rows "KMX Luncher" 1005)" 21
+expect_drive "rows" 21 rows "KMX Luncher" 1005
 
 click_row 2   # Scanline, yes/no: あり -> なし
-expect "yes/no row flipped" "$(cell 2)" "$(sjis なし)"
+expect_cell "yes/no row flipped" 2 "$(sjis なし)"
 click_row 0   # Screen, a choice: ウィンドウ -> フルスクリーン
-expect "choice row stepped" "$(cell 0)" "$(sjis フルスクリーン)"
+expect_cell "choice row stepped" 0 "$(sjis フルスクリーン)"
 click_row 5   # Volume, a number: opens the editor at once
-drive edit-text "KMX Luncher" 1005 12 || fail "no label editor on the number row"
-sleep 0.5
-expect "number edited in place" "$(cell 5)" 12
-xwd -root -silent | convert xwd:- -crop 800x600+0+0 "$shots/main-window-edited.png"
+wait_until "label editor on the number row" drive edit-text "KMX Luncher" 1005 12
+expect_cell "number edited in place" 5 12
+screenshot "$shots/main-window-edited.png" "KMX Luncher"
 
 # Save as: the profile's exact bytes.
 drive click "KMX Luncher" 1041
-drive file-dialog "Z:${work//\//\\}\\saved.ini" 30
-for _ in $(seq 50); do [ -s "$work/saved.ini" ] && break; sleep 0.2; done
+check "save-as dialog confirmed" drive file-dialog "Z:${work//\//\\}\\saved.ini" 30
+wait_until "profile saved" test -s "$work/saved.ini"
 python3 - "$work/saved.ini" <<'PY'
 import sys
 block = ["disks\\system.kfd", "disks\\game.kfd", "hdd\\main.khd", "", "", "0", "", "COM1", "KMX DEMO", "1",
@@ -54,42 +52,38 @@ actual = open(sys.argv[1], "rb").read()
 if actual != expected:
     sys.exit("saved profile differs:\n%r\n%r" % (actual, expected))
 PY
-echo "ok: saved profile, byte for byte"
+pass "saved profile, byte for byte"
 
 # Load another profile: the rows change.
 printf '[KMX]\r\nResume=1\r\nScreen=0\r\nScale=3\r\nVolume=33\r\n' >"$work/other.ini"
 drive click "KMX Luncher" 1043
-drive file-dialog "Z:${work//\//\\}\\other.ini" 30
-sleep 1
-expect "loaded choice" "$(cell 1)" "$(sjis 3倍)"
-expect "loaded number" "$(cell 5)" 33
-expect "loaded path (missing key empties it)" "$(drive text "KMX Luncher" 1000)" ""
+check "open dialog confirmed" drive file-dialog "Z:${work//\//\\}\\other.ini" 30
+expect_cell "loaded choice" 1 "$(sjis 3倍)"
+expect_cell "loaded number" 5 33
+expect_drive "loaded path (missing key empties it)" "" text "KMX Luncher" 1000
 
-# Run with the wait option: the demo emulator runs, leaves SAVEA.CPU, and the erase button appears.
-expect "erase button before" "$(drive visible "KMX Luncher" 1024)" 0
+# Run with the wait option: the demo emulator runs until it is closed, leaves SAVEA.CPU, and the
+# erase button appears.
+expect_drive "erase button before" 0 visible "KMX Luncher" 1024
 drive click "KMX Luncher" 1025
-drive wait "KMX デモ" 30 >/dev/null || fail "the demo emulator did not start"
-sleep 0.3
-xwd -root -silent | convert xwd:- -crop 800x600+0+0 "$shots/demo-emulator.png"
-for _ in $(seq 100); do [ -f "$emu/SAVEA.CPU" ] && break; sleep 0.2; done
-[ -f "$emu/SAVEA.CPU" ] || fail "no SAVEA.CPU after the run"
-for _ in $(seq 50); do [ "$(drive visible "KMX Luncher" 1024)" = 1 ] && break; sleep 0.2; done
-expect "erase button after the run" "$(drive visible "KMX Luncher" 1024)" 1
-grep -q $'Volume=33\r' "$emu/KMX.INI" || fail "KMX.INI was not written before the run"
+check "the demo emulator starts" drive wait "KMX デモ" 30
+screenshot "$shots/demo-emulator.png" "KMX デモ"
+wait_until "KMX.INI written before the run" grep -q $'Volume=33\r' "$emu/KMX.INI"
+check "the demo emulator closes" drive quit "KMX デモ" 30
+wait_until "SAVEA.CPU after the run" test -f "$emu/SAVEA.CPU"
+expect_drive "erase button after the run" 1 visible "KMX Luncher" 1024
 
 # Erase the resume file.
 drive click "KMX Luncher" 1024
 expect "erase question" "$(drive answer-box orvane 1 20)" "$(sjis 'レジュームメモリ SaveA.CPU を消去します。')"
-for _ in $(seq 50); do [ -f "$emu/SAVEA.CPU" ] || break; sleep 0.2; done
-[ ! -f "$emu/SAVEA.CPU" ] || fail "SAVEA.CPU is still there"
-expect "erase button after erasing" "$(drive visible "KMX Luncher" 1024)" 0
+wait_until "SAVEA.CPU erased" test ! -f "$emu/SAVEA.CPU"
+expect_drive "erase button after erasing" 0 visible "KMX Luncher" 1024
 
 # Run without the wait option: KMX.INI written, the emulator started, the launcher gone.
 drive click "KMX Luncher" 1042
 drive click "KMX Luncher" 1025
-drive gone "KMX Luncher" 30 || fail "the launcher did not close"
-drive wait "KMX デモ" 30 >/dev/null || fail "the demo emulator did not start"
-grep -q $'Wait=0\r' "$launcher/orvane.ini" || fail "Wait was not stored"
-grep -q $'Legacy=1\r' "$launcher/orvane.ini" || fail "Legacy was not stored"
-drive gone "KMX デモ" 30 || fail "the demo emulator did not close by itself"
-echo "all end-to-end steps passed"
+check "the launcher closes" drive gone "KMX Luncher" 30
+check "the demo emulator starts" drive wait "KMX デモ" 30
+wait_until "Wait stored" grep -q $'Wait=0\r' "$launcher/orvane.ini"
+wait_until "Legacy stored" grep -q $'Legacy=1\r' "$launcher/orvane.ini"
+check "the demo emulator closes" drive quit "KMX デモ" 30

@@ -1,11 +1,17 @@
 # Shared by the end-to-end scripts: a launcher folder and an emulator folder in a fresh work
-# folder, the Wine runner of the e2e prefix (a virtual desktop), and the driver.
+# folder, the Wine runner of the e2e prefix (a virtual desktop), the driver, and the checks.
+# Every check adds one line to $ORVANE_CHECKS ('pass WHAT' or 'fail WHAT'), which the test
+# summary counts; a command that fails outside a check is recorded as a failure of its line.
 #   source lib.sh ORVANE_EXE DRIVER_EXE PREFIX
 orvane_exe=$1 driver_exe=$2 prefix=$3
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 run=("$e2e_root/scripts/wine-run.sh" --desktop 800x600 "$prefix")
+checks=${ORVANE_CHECKS:-/dev/null}
+[ "$checks" = /dev/null ] || mkdir -p "$(dirname "$checks")"
 work=$(mktemp -d)
 trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+set -E
+trap 'echo "fail line $LINENO: $BASH_COMMAND" >>"$checks"; echo "FAILED: line $LINENO: $BASH_COMMAND"' ERR
 launcher=$work/launcher
 emu=$work/emu
 emu_dir="Z:${emu//\//\\}"
@@ -13,13 +19,47 @@ mkdir -p "$launcher" "$emu"
 cp "$orvane_exe" "$launcher/orvane.exe"
 
 drive() { "${run[@]}" "$driver_exe" "$@" | tr -d '\r'; }
-fail() { echo "FAILED: $*"; exit 1; }
+pass() { echo "pass $1" >>"$checks"; echo "ok: $1"; }
+fail() { trap - ERR; echo "fail $*" >>"$checks"; echo "FAILED: $*"; exit 1; }
+check() {  # description, command...: the command must succeed
+  local what=$1; shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
 expect() {  # description, actual, expected
   [ "$2" = "$3" ] || fail "$1: expected '$3', saw '$2'"
-  echo "ok: $1"
+  pass "$1"
+}
+expect_drive() {  # description, expected, driver arguments...: waits up to 30 s for the driver to see it
+  local what=$1 want=$2 seen=
+  shift 2
+  for _ in $(seq 150); do
+    if seen=$(drive "$@"); then
+      [ "$seen" = "$want" ] && { pass "$what"; return 0; }
+    else
+      seen="(the driver failed)"
+    fi
+    sleep 0.2
+  done
+  fail "$what: expected '$want', saw '$seen'"
+}
+wait_until() {  # description, command...: waits up to 30 s for the command to succeed
+  local what=$1; shift
+  for _ in $(seq 150); do "$@" && { pass "$what"; return 0; }; sleep 0.2; done
+  fail "$what"
 }
 sjis() { printf '%s' "$1" | iconv -f utf-8 -t cp932; }
 start_orvane() {
   "${run[@]}" "$launcher/orvane.exe" >/dev/null 2>&1 &
-  drive wait "KMX Luncher" 90 >/dev/null || fail "the main window did not come up"
+  check "the main window comes up" drive wait "KMX Luncher" 90 >/dev/null
+}
+# A screenshot of the virtual desktop, kept as an artefact; checked only in that the caption
+# bar of the window TITLE on it is drawn (not one flat colour).
+screenshot() {  # file, window title
+  local left top right bottom
+  xwd -root -silent | convert xwd:- -crop 800x600+0+0 +repage "$1"
+  read -r left top right bottom < <(drive rect "$2") || fail "no window '$2' for the screenshot $1"
+  local colours
+  colours=$(convert "$1" -crop "$((right - left))x20+$left+$top" +repage -format %k info:)
+  [ "${colours:-0}" -gt 2 ] || fail "screenshot $1: the caption of '$2' is blank"
+  pass "screenshot $(basename "$1") shows the caption of '$2'"
 }

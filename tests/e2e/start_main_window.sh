@@ -14,18 +14,11 @@ printf '[ORVANE Settings]\r\nKMXPath=%s\r\n[KMX]\r\nSound=11|BOOL|%s\r\nMode=12|
   "$(printf 'CPUクロック' | iconv -t cp932)" >"$launcher/orvane.ini"
 printf '[KMX]\r\nFDD1=A:\\game.kfd\r\nResume=1\r\nSound=1\r\nMode=1\r\nCpu=8\r\n' >"$emu/KMX.INI"
 
-"${run[@]}" "$launcher/orvane.exe" >/dev/null 2>&1 &
-title=$(drive wait "KMX Luncher" 90)
-echo "window: $title"
-[ "$title" = "KMX Luncher - $emu_dir\\KMX.EXE" ] || { echo "unexpected title"; exit 1; }
-rows=$(drive rows "KMX Luncher" 1005)
-[ "$rows" = 3 ] || { echo "expected 3 rows, saw $rows"; exit 1; }
-fdd1=$(drive text "KMX Luncher" 1000)
-[ "$fdd1" = 'A:\game.kfd' ] || { echo "unexpected FDD1 field: $fdd1"; exit 1; }
-sleep 1
-xwd -root -silent | convert xwd:- -crop 800x600+0+0 "$shots/main-window.png"
-echo "screenshot: $shots/main-window.png"
-drive close "KMX Luncher" 30
-for _ in $(seq 50); do grep -q 'Wait=1' "$launcher/orvane.ini" && break; sleep 0.2; done
-grep -q $'Legacy=1\r' "$launcher/orvane.ini" && grep -q $'Wait=1\r' "$launcher/orvane.ini"
-echo "options stored"
+start_orvane
+expect_drive "title names the emulator" "KMX Luncher - $emu_dir\\KMX.EXE" wait "KMX Luncher" 10
+expect_drive "one row per schema entry" 3 rows "KMX Luncher" 1005
+expect_drive "FDD1 field from KMX.INI" 'A:\game.kfd' text "KMX Luncher" 1000
+screenshot "$shots/main-window.png" "KMX Luncher"
+check "Escape closes the launcher" drive close "KMX Luncher" 30
+wait_until "Legacy stored" grep -q $'Legacy=1\r' "$launcher/orvane.ini"
+wait_until "Wait stored" grep -q $'Wait=1\r' "$launcher/orvane.ini"

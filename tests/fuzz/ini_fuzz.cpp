@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp932.h"
 #include "settings/ini_document.h"
 #include "settings/profile.h"
 #include "settings/schema.h"
@@ -46,6 +47,22 @@ void CheckAgainstReparse(const ini::IniDocument& doc) {
     }
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+
+// A value that a key line holds unchanged: on one line, not trimmed, not unquoted on reading.
+bool HoldsValue(const std::string& value) {
+    if (value.find_first_of("\r\n") != std::string::npos) return false;
+    if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()))) return false;
+    return !(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front());
+}
+
+// A key that names one key line: on one line, untrimmed, without "=", not a header or comment.
+bool HoldsKey(const std::string& key) {
+    return !key.empty() && key.find_first_of("\r\n") == std::string::npos && !IsBlank(key.front()) &&
+           !IsBlank(key.back()) && key.front() != '[' && key.front() != ';' &&
+           cp932::FindChar(key, '=') == std::string::npos;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -77,13 +94,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     keys.resume = kResumeSlot.name;
     ProfileSlots slots;
     ParseProfile(file, keys, slots, settings);
+    // Every key written, to find the ones that another key of the same name overwrites.
+    std::vector<std::string> written = {keys.resume};
+    for (const std::string& key : keys.imagePaths) written.push_back(key);
+    for (const SettingItem& item : settings) written.push_back(item.key);
+    const auto unique = [&written](const std::string& key) {
+        int count = 0;
+        for (const std::string& other : written) count += cp932::EqualsIgnoreCase(key, other);
+        return count == 1;
+    };
+    const auto readsBack = [&](const std::string& key, const std::string& value, const std::string& reread) {
+        return !HoldsKey(key) || !unique(key) || !HoldsValue(value) || reread == value;
+    };
     for (bool legacy : {false, true}) {
-        const std::string written = ComposeProfile(file, keys, slots, legacy, settings);
-        // What was written reads back as written, for every value the form can hold.
+        const std::string composed = ComposeProfile(file, keys, slots, legacy, settings);
+        // What was written reads back as written, for every key and value the form can hold.
         ProfileSlots reread;
         std::vector<SettingItem> rereadSettings = settings;
-        ParseProfile(written, keys, reread, rereadSettings);
-        Check(reread.resume == slots.resume);
+        ParseProfile(composed, keys, reread, rereadSettings);
+        Check(reread.resume == slots.resume || !unique(keys.resume));
+        for (int slot = 0; slot < kImageSlotCount; ++slot) {
+            Check(readsBack(keys.imagePaths[slot], slots.imagePaths[slot], reread.imagePaths[slot]));
+        }
+        for (std::size_t i = 0; i < settings.size(); ++i) {
+            Check(readsBack(settings[i].key, settings[i].value, rereadSettings[i].value));
+        }
     }
     return 0;
 }

@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""The test summary counts what ran and fails on everything that did not: made-up ctest reports,
+GoogleTest results and end-to-end checks in a results folder, and the closing line it prints."""
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+SUMMARY = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "summarize-tests.py")
+
+
+def junit(*cases):
+    body = "".join(f'<testcase name="{name}" classname="{name}" status="{status}">'
+                   + ("<failure message='x'/>" if status == "fail" else "")
+                   + ("<skipped message='x'/>" if status == "notrun" else "") + "</testcase>"
+                   for name, status in cases)
+    return f'<?xml version="1.0"?><testsuite tests="{len(cases)}">{body}</testsuite>'
+
+
+def gtest(passed, failed):
+    cases = [f'<testcase name="ok{i}" status="run" result="completed" classname="S"/>' for i in range(passed)]
+    cases += [f'<testcase name="bad{i}" status="run" result="completed" classname="S"><failure message="x"/></testcase>'
+              for i in range(failed)]
+    return f'<?xml version="1.0"?><testsuites><testsuite name="S">{"".join(cases)}</testsuite></testsuites>'
+
+
+class Summary(unittest.TestCase):
+    def run_summary(self, files):
+        with tempfile.TemporaryDirectory() as results:
+            for name, text in files.items():
+                path = os.path.join(results, name)
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+                with open(path, "w") as out:
+                    out.write(text)
+            done = subprocess.run([sys.executable, SUMMARY, results], capture_output=True, text=True)
+        return done.returncode, done.stdout.strip().splitlines()
+
+    def test_counts_cases_of_passing_and_failing_executables(self):
+        code, lines = self.run_summary({
+            "w-junit.xml": junit(("good", "run"), ("bad", "fail"), ("script", "run")),
+            "w-ctest.status": "8",
+            "w/good.xml": gtest(3, 0),
+            "w/bad.xml": gtest(2, 1),
+        })
+        self.assertEqual(lines[-1], "6 passed, 1 failed")
+        self.assertEqual(code, 1)
+
+    def test_crashed_not_run_and_missing_results_are_failures_with_names(self):
+        code, lines = self.run_summary({
+            "w-junit.xml": junit(("crashed", "fail"), ("skipped", "notrun"), ("clean_exit_bad_results", "fail")),
+            "w-ctest.status": "8",
+            "w/clean_exit_bad_results.xml": gtest(4, 0),
+        })
+        self.assertEqual(lines[-1], "4 passed, 3 failed")
+        for name in ("w/crashed", "w/skipped", "w/clean_exit_bad_results"):
+            self.assertTrue(any(name in line for line in lines[:-1]), name)
+        self.assertEqual(code, 1)
+
+    def test_a_ctest_that_left_no_report_or_failed_silently_counts(self):
+        _, lines = self.run_summary({"gone-ctest.status": "139"})
+        self.assertEqual(lines[-1], "0 passed, 1 failed")
+        _, lines = self.run_summary({"w-junit.xml": junit(("good", "run")), "w-ctest.status": "2", "w/good.xml": gtest(1, 0)})
+        self.assertEqual(lines[-1], "1 passed, 1 failed")
+
+    def test_every_end_to_end_check_and_step_counts(self):
+        code, lines = self.run_summary({
+            "w-junit.xml": junit(("e2e", "fail")),
+            "w-ctest.status": "8",
+            "w/e2e.checks": "pass rows\npass title\nfail erase button: expected '1', saw ''\n",
+            "steps.txt": "pass build-native\nfail ini_fuzz\n",
+        })
+        self.assertEqual(lines[-1], "3 passed, 2 failed")
+        self.assertEqual(code, 1)
+        code, lines = self.run_summary({})
+        self.assertEqual((code, lines[-1]), (1, "0 passed, 1 failed"))
+
+    def test_a_clean_run_exits_zero(self):
+        code, lines = self.run_summary({"n-junit.xml": junit(("t", "run")), "n-ctest.status": "0", "n/t.xml": gtest(2, 0)})
+        self.assertEqual((code, lines[-1]), (0, "2 passed, 0 failed"))
+
+
+if __name__ == "__main__":
+    unittest.main()
