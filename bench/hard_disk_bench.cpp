@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     fileio::AtomicFile file;
     fileio::FileError error = file.Open(argv[1]);
-    if (error == fileio::FileError::None) error = WriteHardDiskImage(file, megabytes, [](int, int) {});
+    if (error == fileio::FileError::None) error = WriteHardDiskImage(file, megabytes, [](int, int) { return true; });
     if (error == fileio::FileError::None) error = file.Commit();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%.3f\n", seconds);

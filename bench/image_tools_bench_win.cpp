@@ -23,7 +23,7 @@ public:
     bool ChooseScreenFont(HWND, LOGFONTA&) override { return false; }
     void OpenWithShell(HWND, const std::string&, const std::string&) override {}
     bool StartProcess(const std::string&, const std::string&, HANDLE&) override { return false; }
-    void WaitForProcessEnd(HANDLE) override {}
+    void WaitForProcessEnd(HWND, HANDLE) override {}
     bool RemoveFile(const std::string&) override { return false; }
 };
 
@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
     SetDlgItemTextA(dialog.GetSafeHwnd(), IDC_HDD_SIZE, "512");
     auto start = std::chrono::steady_clock::now();
     SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);
+    MSG message;
+    while (dialog.IsWriting() && GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
     const bool imageDone = dialog.IsEnded();
     std::printf("new hard-disk dialog, 512 MiB: %.3f s (%s)\n", SecondsSince(start), imageDone ? "done" : "FAILED");
 

@@ -3,12 +3,15 @@
 
   summarize-tests.py RESULTS
 
-RESULTS holds, per build NAME: NAME-junit.xml (ctest's report), NAME-ctest.status (ctest's exit
-code) and NAME/ with a GoogleTest XML or an end-to-end '.checks' file per ctest test; and
+RESULTS holds, per build NAME: NAME-junit.xml (ctest's report, read for the names of the tests:
+CMake 3.25 mixes up their outcomes when tests run in parallel), NAME-ctest.log (ctest's output,
+read for each test's outcome), NAME-ctest.status (ctest's exit code) and NAME/ with a GoogleTest
+XML or an end-to-end '.checks' file per ctest test; and
 steps.txt, one line 'pass|fail NAME' per build or tool step outside ctest. Anything that did not
 run, or ran without leaving its results, is a failure with its name printed."""
 import glob
 import os
+import re
 import sys
 import xml.etree.ElementTree as ET
 
@@ -49,6 +52,20 @@ def count_checks(tally, path):
     return bad
 
 
+OUTCOME = re.compile(r"^\s*\d+/\d+ Test\s+#\d+: (\S+) \.*\s*(\**)(.*?)\s+[\d.]+ sec\s*$")
+
+
+def ctest_outcomes(log):
+    """Each test's outcome as ctest printed it: 'Passed', 'Failed', 'Not Run', 'Exception: ...'."""
+    outcomes = {}
+    if os.path.exists(log):
+        for line in open(log, encoding="utf-8", errors="replace"):
+            match = OUTCOME.match(line)
+            if match:
+                outcomes[match.group(1)] = match.group(3).strip()
+    return outcomes
+
+
 def count_build(tally, results, build, junit):
     status_file = os.path.join(results, build + "-ctest.status")
     status = int(open(status_file).read().strip() or 1) if os.path.exists(status_file) else None
@@ -62,14 +79,18 @@ def count_build(tally, results, build, junit):
         return
     if not cases:
         tally.fail(build, "ctest ran no test")
+    outcomes = ctest_outcomes(os.path.join(results, build + "-ctest.log"))
     bad_before = tally.failed
     for case in cases:
         name = f"{build}/{case.get('name')}"
-        ctest_status = case.get("status")
-        ctest_failed = ctest_status == "fail" or case.find("failure") is not None
-        if ctest_status in ("notrun", "disabled"):
-            tally.fail(name, "did not run")
+        outcome = outcomes.get(case.get("name"))
+        if outcome is None:
+            tally.fail(name, "ctest printed no outcome")
             continue
+        if outcome.startswith("Not Run") or outcome.startswith("Skipped") or outcome.startswith("Disabled"):
+            tally.fail(name, f"did not run ({outcome})")
+            continue
+        ctest_failed = outcome != "Passed"
         gtest_xml = os.path.join(results, build, case.get("name") + ".xml")
         checks = os.path.join(results, build, case.get("name") + ".checks")
         if os.path.exists(gtest_xml):

@@ -53,10 +53,20 @@ done
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display"
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+# Every prefix's Wine processes end with the run: a desktop left from an earlier run would still
+# belong to that run's display.
+stop_wine() {
+  local prefix
+  for prefix in "$build"/windows/wineprefix*/; do
+    WINEPREFIX=${prefix%/} wineserver -k >/dev/null 2>&1 || true
+  done
+}
 cleanup() {
-  WINEPREFIX="$build/windows/wineprefix" wineserver -k >/dev/null 2>&1 || true
+  stop_wine
   kill "$xvfb_pid" >/dev/null 2>&1 || true
 }
+stop_wine
 trap cleanup EXIT
 
 if record build-native configure_and_build native -DCMAKE_BUILD_TYPE=Release -DORVANE_BENCH=ON; then

@@ -24,7 +24,7 @@ void LauncherDialog::OnRun() {
         EndDialog(IDOK);
         return;
     } else {
-        GetServices().WaitForProcessEnd(process);
+        GetServices().WaitForProcessEnd(m_hWnd, process);
     }
     if (IsChecked(IDC_WAIT_CHECK)) ShowItem(IDC_ERASE_RESUME, FileExists(EmulatorFile("SAVEA.CPU")));
 }

@@ -15,6 +15,7 @@ enum class FileError {
     AccessDenied,  // a read-only file, a folder in the way, no permission
     DiskFull,      // also a write that stored fewer bytes than asked
     Other,
+    Cancelled,     // stopped at the user's request; nothing to report
 };
 
 // Where file contents go; tests put a failing one in front of a real file.

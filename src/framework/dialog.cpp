@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/texts.h"
+#include "framework/application.h"
 #include "framework/services.h"
 
 namespace {
@@ -34,7 +35,11 @@ INT_PTR Dialog::DoModal() {
     m_bModal = true;
     m_bEnded = false;
     EnsureCommonControls();
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplate), m_hParent, DialogProc,
+    // A dialog that names no owner belongs to the application's main window, which the modal
+    // loop disables while it runs, so the launcher behind it takes no input.
+    HWND owner = m_hParent;
+    if (owner == nullptr && Application::Current() != nullptr) owner = Application::Current()->MainWindow();
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplate), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 

@@ -28,8 +28,9 @@ public:
     virtual void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) = 0;
     // Starts a program in a folder; false when it could not be started.
     virtual bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) = 0;
-    // Waits until the process ends, then releases its handle.
-    virtual void WaitForProcessEnd(HANDLE process) = 0;
+    // Waits until the process ends, then releases its handle. The owner stays painted and
+    // answers the system meanwhile, but takes no input.
+    virtual void WaitForProcessEnd(HWND owner, HANDLE process) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
 };
 
@@ -37,6 +38,10 @@ public:
 Services& GetServices();
 // Replaces the services (nullptr restores the Win32 ones).
 void SetServices(Services* services);
+
+// Waits for handle with owner disabled, dispatching what keeps this thread's windows alive (paint,
+// timers, sent messages) and dropping what would be input to owner: keys, mouse, commands, close.
+void WaitKeepingWindowsAlive(HWND owner, HANDLE handle);
 
 // A filter "a|b|c|d||" in the NUL-separated form the file dialogs take.
 std::string FilterForDialog(const std::string& filter);

@@ -71,8 +71,8 @@ public:
         return true;
     }
 
-    void WaitForProcessEnd(HANDLE process) override {
-        WaitForSingleObject(process, INFINITE);
+    void WaitForProcessEnd(HWND owner, HANDLE process) override {
+        WaitKeepingWindowsAlive(owner, process);
         CloseHandle(process);
     }
 
@@ -87,6 +87,38 @@ Services* g_pServices = &g_win32Services;
 Services& GetServices() { return *g_pServices; }
 
 void SetServices(Services* services) { g_pServices = services != nullptr ? services : &g_win32Services; }
+
+namespace {
+
+bool IsInputTo(HWND owner, const MSG& message) {
+    if (message.hwnd == nullptr || (message.hwnd != owner && !IsChild(owner, message.hwnd))) return false;
+    const UINT m = message.message;
+    return (m >= WM_KEYFIRST && m <= WM_KEYLAST) || (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) ||
+           (m >= WM_NCMOUSEMOVE && m <= WM_NCXBUTTONDBLCLK) || m == WM_COMMAND || m == WM_SYSCOMMAND ||
+           m == WM_CLOSE || m == BM_CLICK;
+}
+
+}  // namespace
+
+void WaitKeepingWindowsAlive(HWND owner, HANDLE handle) {
+    const bool wasEnabled = owner != nullptr && !EnableWindow(owner, FALSE);
+    bool quit = false;
+    int exitCode = 0;
+    while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                quit = true;
+                exitCode = static_cast<int>(message.wParam);
+            } else if (!IsInputTo(owner, message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+    }
+    if (wasEnabled) EnableWindow(owner, TRUE);
+    if (quit) PostQuitMessage(exitCode);  // for the loop that waits for it
+}
 
 std::string FilterForDialog(const std::string& filter) {
     std::string converted = filter;

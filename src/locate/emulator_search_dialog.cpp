@@ -9,10 +9,16 @@
 #include "framework/services.h"
 #include "resource.h"
 
+namespace {
+// The folder shown is the worker's latest, about 30 times a second: as fast as the eye can read.
+constexpr UINT_PTR kFolderTimer = 1;
+constexpr UINT kFolderIntervalMs = 33;
+}  // namespace
+
 BEGIN_MESSAGE_MAP(EmulatorSearchDialog)
     ON_BN_CLICKED(IDC_SEARCH_SET, OnSet)
     ON_MESSAGE(WM_SEARCH_DONE, OnSearchDone)
-    ON_MESSAGE(WM_SEARCH_FOLDER, OnSearchFolder)
+    ON_MESSAGE(WM_TIMER, OnTimer)
     ON_MESSAGE(WM_CLOSE, OnClose)
 END_MESSAGE_MAP()
 
@@ -34,11 +40,14 @@ BOOL EmulatorSearchDialog::OnInitDialog() {
         delete m_pRequest;
         m_pRequest = nullptr;
         EndDialog(IDCANCEL);
+        return TRUE;
     }
+    SetTimer(m_hWnd, kFolderTimer, kFolderIntervalMs, nullptr);
     return TRUE;
 }
 
 void EmulatorSearchDialog::OnSet() {
+    if (m_pRequest != nullptr) m_pRequest->stop = true;
     // Posting fails only before the worker's queue exists, for a moment after its start.
     while (m_hThread != nullptr && !PostThreadMessageA(m_dwThreadId, WM_QUIT, 0, 0) &&
            WaitForSingleObject(m_hThread, 0) == WAIT_TIMEOUT) {
@@ -46,13 +55,25 @@ void EmulatorSearchDialog::OnSet() {
     }
 }
 
-LRESULT EmulatorSearchDialog::OnSearchFolder(WPARAM pattern, LPARAM) {
-    SetItemText(IDC_SEARCH_FOLDER, reinterpret_cast<const char*>(pattern));
+LRESULT EmulatorSearchDialog::OnTimer(WPARAM, LPARAM) {
+    if (m_pRequest == nullptr) return 0;
+    std::string folder;
+    {
+        std::lock_guard<std::mutex> lock(m_pRequest->folderLock);
+        folder = m_pRequest->folder;
+    }
+    if (folder != m_strShownFolder) {
+        m_strShownFolder = folder;
+        SetItemText(IDC_SEARCH_FOLDER, folder);
+    }
     return 0;
 }
 
 LRESULT EmulatorSearchDialog::OnSearchDone(WPARAM code, LPARAM request) {
+    // Only the answer to this dialog's own request, which the worker hands back once.
     SearchRequest* done = reinterpret_cast<SearchRequest*>(request);
+    if (done == nullptr || done != m_pRequest) return 0;
+    KillTimer(m_hWnd, kFolderTimer);
     WaitForSingleObject(m_hThread, INFINITE);
     CloseHandle(m_hThread);
     m_hThread = nullptr;
@@ -102,11 +123,9 @@ void EmulatorSearchDialog::StopWorker() {
     // Ended before the result arrived: stop the worker, wait for it, and take its request back
     // together with the result message it may already have posted.
     if (m_hThread == nullptr) return;
+    if (m_hWnd != nullptr) KillTimer(m_hWnd, kFolderTimer);
     OnSet();
-    while (MsgWaitForMultipleObjects(1, &m_hThread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-        MSG message;
-        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // answers the worker's sends
-    }
+    WaitForSingleObject(m_hThread, INFINITE);  // the worker sends nothing, so it cannot wait on this thread
     CloseHandle(m_hThread);
     m_hThread = nullptr;
     MSG done;

@@ -19,16 +19,19 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Enter: the search ends only with its result, Set or Cancel.
+    void OnOK() override {}
     void OnCancel() override;
 
 private:
     void OnSet();
     LRESULT OnSearchDone(WPARAM code, LPARAM request);
-    LRESULT OnSearchFolder(WPARAM pattern, LPARAM);
+    LRESULT OnTimer(WPARAM, LPARAM);
     LRESULT OnClose(WPARAM, LPARAM);
     void ChooseByHand();
     void StopWorker();
 
     SearchRequest* m_pRequest = nullptr;  // the worker's request while it runs
+    std::string m_strShownFolder;
     DECLARE_MESSAGE_MAP()
 };

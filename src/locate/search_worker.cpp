@@ -30,15 +30,16 @@ DWORD Finish(SearchRequest* request, SearchResult result) {
 }  // namespace
 
 bool SearchDirectory(SearchRequest& request, const char* pattern) {
-    DWORD_PTR ignored;
-    SendMessageTimeoutA(request.hwndDialog, WM_SEARCH_FOLDER, reinterpret_cast<WPARAM>(pattern), 0,
-                        SMTO_BLOCK | SMTO_ABORTIFHUNG, 1000, &ignored);
+    {
+        std::lock_guard<std::mutex> lock(request.folderLock);
+        lstrcpynA(request.folder, pattern, MAX_PATH);
+    }
     WIN32_FIND_DATAA entry;
     HANDLE find = FindFirstFileA(pattern, &entry);
     if (find == INVALID_HANDLE_VALUE) return false;
     const std::string folder = DirectoryOf(pattern);
     bool found = false;
-    while (!StopRequested(false)) {
+    while (!request.stop.load(std::memory_order_relaxed)) {
         // Only plain folders are walked: the attribute word must be exactly "directory".
         if (entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY && entry.cFileName[0] != '.') {
             char subPattern[MAX_PATH];
@@ -68,7 +69,7 @@ DWORD WINAPI SearchThreadProc(LPVOID parameter) {
     }
     char root[] = "A:\\*.*";
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (StopRequested(true)) return Finish(request, Cancelled);
+        if (StopRequested(true) || request->stop) return Finish(request, Cancelled);
         root[0] = letter;
         const char drive[] = {letter, ':', '\\', '\0'};
         if (GetDriveTypeA(drive) == DRIVE_FIXED && SearchDirectory(*request, root)) return Finish(request, Found);

@@ -3,10 +3,11 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <mutex>
+
 // Worker to dialog, posted once as its last act: wParam a SearchResult, lParam the SearchRequest.
 constexpr UINT WM_SEARCH_DONE = WM_USER + 1;
-// Worker to dialog, sent (1000 ms timeout) before each folder is listed: wParam the pattern text.
-constexpr UINT WM_SEARCH_FOLDER = WM_USER + 2;
 
 enum SearchResult { Found = 0, NotFound = 1, Cancelled = 2 };
 
@@ -15,9 +16,15 @@ struct SearchRequest {
     HWND hwndDialog;
     char target[MAX_PATH];  // the file name looked for
     char found[MAX_PATH];   // the full path of the match; empty until then
+    // The pattern of the folder being listed, published for the dialog to show at its own pace:
+    // a message per folder would cost the walk more than the listing itself.
+    std::mutex folderLock;
+    char folder[MAX_PATH];
+    // The stop request, looked at before every entry; a WM_QUIT is looked at between drives too.
+    std::atomic<bool> stop{false};
 };
 
-// The worker thread's entry; the stop request is a WM_QUIT in its message queue.
+// The worker thread's entry.
 DWORD WINAPI SearchThreadProc(LPVOID request);
 
 // Walks the folder of pattern ("folder\*.*") depth first; true when the target was found there

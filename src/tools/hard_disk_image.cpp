@@ -12,13 +12,13 @@ std::array<std::uint8_t, kHardDiskHeaderSize> HardDiskHeader(std::int32_t megaby
 }
 
 fileio::FileError WriteHardDiskImage(fileio::OutputFile& file, std::int32_t megabytes,
-                                     const std::function<void(std::int32_t, std::int32_t)>& progress) {
+                                     const std::function<bool(std::int32_t, std::int32_t)>& progress) {
     const std::vector<std::uint8_t> zeros(kMegabyte, 0);
     const auto header = HardDiskHeader(megabytes);
     fileio::FileError error = file.Write(header.data(), 2);
     if (error == fileio::FileError::None) error = file.Write(zeros.data(), kHardDiskHeaderSize - 2);
     for (std::int32_t block = 1; block <= megabytes && error == fileio::FileError::None; ++block) {
-        progress(block, megabytes);
+        if (!progress(block, megabytes)) return fileio::FileError::Cancelled;
         error = file.Write(zeros.data(), zeros.size());
     }
     return error;

@@ -15,6 +15,7 @@ constexpr std::size_t kHardDiskHeaderSize = 256;
 std::array<std::uint8_t, kHardDiskHeaderSize> HardDiskHeader(std::int32_t megabytes);
 
 // Writes the image: the size word, 254 zero bytes, then one write per megabyte from one zero
-// buffer, telling progress(block, total) before each block. Stops at the first failed write.
+// buffer, telling progress(block, total) before each block. Stops at the first failed write, or
+// with Cancelled when progress answers false.
 fileio::FileError WriteHardDiskImage(fileio::OutputFile& file, std::int32_t megabytes,
-                                     const std::function<void(std::int32_t, std::int32_t)>& progress);
+                                     const std::function<bool(std::int32_t, std::int32_t)>& progress);

@@ -14,6 +14,11 @@
 namespace {
 
 constexpr int kLargeDiskMegabytes = 128;
+// The writer's result, posted once as its last act: wParam the FileError.
+constexpr UINT WM_HDD_WRITTEN = WM_APP + 1;
+// Progress is shown about 30 times a second, whatever the disk's speed.
+constexpr UINT_PTR kProgressTimer = 1;
+constexpr UINT kProgressIntervalMs = 33;
 
 const char* ErrorTextFor(fileio::FileError error) {
     switch (error) {
@@ -31,7 +36,20 @@ bool IsExistingFile(const std::string& path) {
 
 }  // namespace
 
+BEGIN_MESSAGE_MAP(NewHardDiskDialog)
+    ON_MESSAGE(WM_HDD_WRITTEN, OnWritten)
+    ON_MESSAGE(WM_TIMER, OnTimer)
+    ON_MESSAGE(WM_SETCURSOR, OnSetCursor)
+END_MESSAGE_MAP()
+
 NewHardDiskDialog::NewHardDiskDialog(HWND parent) : Dialog(IDD_NEW_HDD, parent) {}
+
+NewHardDiskDialog::~NewHardDiskDialog() {
+    if (IsWriting()) {
+        m_bStop = true;
+        m_writer.join();
+    }
+}
 
 BOOL NewHardDiskDialog::OnInitDialog() {
     m_fileNameEdit.Attach(m_hWnd, IDC_HDD_FILE_NAME);
@@ -66,34 +84,101 @@ bool NewHardDiskDialog::Confirm(int size) {
     return true;
 }
 
-void NewHardDiskDialog::ShowProgress(int block, int total) {
+void NewHardDiskDialog::ShowProgress(int block) {
     char progress[32];
-    std::snprintf(progress, sizeof progress, "%d/%d", block, total);
+    std::snprintf(progress, sizeof progress, "%d/%d", block, m_nSize);
     SetItemText(IDC_HDD_SIZE, progress);
     UpdateWindow(Item(IDC_HDD_SIZE));
+    m_nShownBlock = block;
 }
 
 void NewHardDiskDialog::OnOK() {
+    if (IsWriting()) return;
     m_strFileName = ItemText(IDC_HDD_FILE_NAME);
     const int size = static_cast<int>(GetDlgItemInt(m_hWnd, IDC_HDD_SIZE, nullptr, TRUE));
     if (!Confirm(size)) return;
-
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
     // Written beside the target and renamed over it only when complete: a failure leaves the
-    // earlier file as it was and nothing half written.
-    fileio::AtomicFile file;
-    fileio::FileError error = file.Open(m_strFileName);
-    if (error == fileio::FileError::None) {
-        error = WriteHardDiskImage(file, size, [this](int block, int total) { ShowProgress(block, total); });
+    // earlier file as it was and nothing half written. A target that cannot be created is
+    // reported here, before any data is written.
+    m_pFile = std::make_unique<fileio::AtomicFile>();
+    const fileio::FileError error = m_pFile->Open(m_strFileName);
+    if (error != fileio::FileError::None) {
+        FinishWriting(error);
+        return;
     }
-    if (error == fileio::FileError::None) {
-        SetDlgItemInt(m_hWnd, IDC_HDD_SIZE, static_cast<UINT>(size), TRUE);
-        error = file.Commit();
-    }
+    StartWriting(size);
+}
+
+void NewHardDiskDialog::StartWriting(int size) {
+    m_nSize = size;
+    m_nBlock = 0;
+    m_nShownBlock = 0;
+    m_bStop = false;
+    for (int id : {IDC_HDD_FILE_NAME, IDC_HDD_SIZE, IDOK}) EnableWindow(Item(id), FALSE);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    SetTimer(m_hWnd, kProgressTimer, kProgressIntervalMs, nullptr);
+    HWND window = m_hWnd;
+    m_writer = std::thread([this, window, size] {
+        fileio::FileError error = WriteHardDiskImage(*m_pFile, size, [this](int block, int) {
+            m_nBlock = block;
+            return !m_bStop;
+        });
+        if (error == fileio::FileError::None) error = m_bStop ? fileio::FileError::Cancelled : m_pFile->Commit();
+        PostMessageA(window, WM_HDD_WRITTEN, static_cast<WPARAM>(error), 0);
+    });
+}
+
+fileio::FileError NewHardDiskDialog::StopWriting() {
+    m_bStop = true;
+    m_writer.join();
+    KillTimer(m_hWnd, kProgressTimer);
+    // The thread's last act was to post its result.
+    MSG written = {};
+    PeekMessageA(&written, m_hWnd, WM_HDD_WRITTEN, WM_HDD_WRITTEN, PM_REMOVE);
+    return written.message == WM_HDD_WRITTEN ? static_cast<fileio::FileError>(written.wParam) : fileio::FileError::Cancelled;
+}
+
+LRESULT NewHardDiskDialog::OnTimer(WPARAM, LPARAM) {
+    const int block = m_nBlock;
+    if (block != m_nShownBlock) ShowProgress(block);
+    return 0;
+}
+
+LRESULT NewHardDiskDialog::OnWritten(WPARAM error, LPARAM) {
+    if (!IsWriting()) return 0;
+    m_writer.join();
+    KillTimer(m_hWnd, kProgressTimer);
+    FinishWriting(static_cast<fileio::FileError>(error));
+    return 0;
+}
+
+void NewHardDiskDialog::FinishWriting(fileio::FileError error) {
+    m_pFile.reset();  // removes the temporary file of a write that did not complete
+    for (int id : {IDC_HDD_FILE_NAME, IDC_HDD_SIZE, IDOK}) EnableWindow(Item(id), TRUE);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    if (m_nSize > 0 && m_nShownBlock != m_nSize && error == fileio::FileError::None) ShowProgress(m_nSize);
+    if (m_nSize > 0) SetDlgItemInt(m_hWnd, IDC_HDD_SIZE, static_cast<UINT>(m_nSize), TRUE);
+    m_nSize = 0;
     if (error != fileio::FileError::None) {
         GetServices().ShowMessage(m_hWnd, m_strFileName + ErrorTextFor(error), MB_OK | MB_ICONSTOP);
         return;
     }
     Dialog::OnOK();
+}
+
+void NewHardDiskDialog::OnCancel() {
+    // Stopped between two blocks: the temporary file goes and the earlier file stays. An image
+    // that was already complete and in place stands, and the dialog ends as for OK.
+    if (IsWriting() && StopWriting() == fileio::FileError::None) {
+        FinishWriting(fileio::FileError::None);
+        return;
+    }
+    m_pFile.reset();
+    Dialog::OnCancel();
+}
+
+LRESULT NewHardDiskDialog::OnSetCursor(WPARAM, LPARAM) {
+    if (!IsWriting()) return Default();
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    return TRUE;
 }

@@ -5,8 +5,13 @@
 #include <commdlg.h>
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <utility>
+
 #include "app/launcher_fixture.h"
 #include "common/texts.h"
+#include "framework/application.h"
+#include "framework/services.h"
 #include "resource.h"
 #include "support/dialog_driver.h"
 #include "support/scripted_services.h"
@@ -266,4 +271,83 @@ TEST_F(LauncherCommandsTest, HelpOpensTheReadMeBesideTheLauncher) {
     ClickButton(Window(), IDC_HELP_BUTTON);
     EXPECT_EQ(services.m_shellOpened, std::vector<std::string>{GetModuleDirectory() + "\\orvane.txt|" +
                                                                GetModuleDirectory()});
+}
+
+namespace {
+
+// The program's application object, with the launcher as its main window.
+class LauncherApplication : public Application {
+public:
+    bool InitInstance() override { return false; }
+};
+
+// What a timer saw of the modal dialog it then closed.
+struct ModalSeen {
+    HWND dialog = nullptr;
+    HWND owner = nullptr;
+    bool ownerEnabled = true;
+};
+HWND g_hLauncher = nullptr;
+ModalSeen g_modalSeen;
+
+BOOL CALLBACK FindOtherDialog(HWND window, LPARAM found) {
+    if (window == g_hLauncher || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK InspectAndCloseModal(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindOtherDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr) return;
+    KillTimer(nullptr, timer);
+    g_modalSeen = {dialog, GetWindow(dialog, GW_OWNER), IsWindowEnabled(g_hLauncher) != FALSE};
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+}  // namespace
+
+TEST_F(LauncherCommandsTest, TheAboutBoxAndTheToolDialogsBlockTheLauncherWhileOpen) {
+    ASSERT_NE(Start(), nullptr);
+    LauncherApplication application;
+    application.m_pMainWnd = m_dialog.get();
+    g_hLauncher = Window();
+    const std::pair<UINT, WPARAM> openings[] = {{WM_SYSCOMMAND, IDM_ABOUTBOX}, {WM_COMMAND, IDC_NEW_HDD1}};
+    for (const auto& [message, wParam] : openings) {
+        g_modalSeen = {};
+        SetTimer(nullptr, 0, 30, InspectAndCloseModal);
+        SendMessageA(Window(), message, wParam, 0);
+        EXPECT_NE(g_modalSeen.dialog, nullptr);
+        EXPECT_EQ(g_modalSeen.owner, Window()) << "message " << message;
+        EXPECT_FALSE(g_modalSeen.ownerEnabled) << "message " << message;
+        EXPECT_TRUE(IsWindowEnabled(Window()));
+    }
+}
+
+TEST_F(LauncherCommandsTest, WaitingForTheEmulatorKeepsTheLauncherAnsweringButTakesNoInput) {
+    ASSERT_NE(Start(), nullptr);
+    HANDLE ended = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND launcher = Window();
+    bool answered = false;
+    bool disabled = false;
+    std::thread emulator([&] {
+        Sleep(100);
+        DWORD_PTR result = 0;
+        answered = SendMessageTimeoutA(launcher, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &result) != 0;
+        disabled = !IsWindowEnabled(launcher);
+        // Escape, the close box and the taskbar's close while the emulator runs: all ignored.
+        PostMessageA(launcher, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageA(launcher, WM_CLOSE, 0, 0);
+        Sleep(100);
+        SetEvent(ended);
+    });
+    WaitKeepingWindowsAlive(launcher, ended);
+    emulator.join();
+    CloseHandle(ended);
+    PumpPending();
+    EXPECT_TRUE(answered);
+    EXPECT_TRUE(disabled);
+    EXPECT_TRUE(IsWindowEnabled(launcher));
+    EXPECT_FALSE(m_dialog->IsEnded());
 }

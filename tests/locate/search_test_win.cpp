@@ -66,6 +66,24 @@ TEST_F(SearchTest, FindsTheTargetOnAFixedDriveWhateverItsCase) {
     EXPECT_EQ(dialog.m_strResult, "D:\\orvane\\a\\b\\kmx.exe");
 }
 
+TEST_F(SearchTest, EnterAndForeignResultsDoNotEndTheSearch) {
+    MakeLargeTree();
+    // Wine lists a folder sorted by name, so a depth-first walk reaches 9\\8 before 9\\9.
+    MakeFile("D:\\orvane\\big\\9\\9\\KMX.EXE");
+    MakeFile("D:\\orvane\\big\\9\\8\\KMX.EXE");
+    EmulatorSearchDialog dialog;
+    dialog.m_strTarget = "KMX.EXE";
+    ASSERT_NE(dialog.Create(), nullptr);
+    SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);  // Enter
+    SearchRequest foreign{};
+    lstrcpyA(foreign.found, "D:\\forged\\KMX.EXE");
+    SendMessageA(dialog.GetSafeHwnd(), WM_SEARCH_DONE, Found, reinterpret_cast<LPARAM>(&foreign));
+    EXPECT_FALSE(dialog.IsEnded());
+    ASSERT_TRUE(PumpUntil([&] { return dialog.IsEnded(); }));
+    EXPECT_EQ(dialog.Result(), IDOK);
+    EXPECT_EQ(dialog.m_strResult, "D:\\orvane\\big\\9\\8\\KMX.EXE");
+}
+
 TEST_F(SearchTest, FoldersWithAnyAttributeBesidesDirectoryAreNotWalked) {
     const DWORD attributes[] = {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_READONLY,
                                 FILE_ATTRIBUTE_ARCHIVE};

@@ -67,7 +67,7 @@ bool ScriptedServices::StartProcess(const std::string& program, const std::strin
     return started;
 }
 
-void ScriptedServices::WaitForProcessEnd(HANDLE process) {
+void ScriptedServices::WaitForProcessEnd(HWND, HANDLE process) {
     ++m_waits;
     CloseHandle(process);
 }

@@ -34,7 +34,7 @@ public:
     bool ChooseScreenFont(HWND owner, LOGFONTA& font) override;
     void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) override;
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override;
-    void WaitForProcessEnd(HANDLE process) override;
+    void WaitForProcessEnd(HWND owner, HANDLE process) override;
     bool RemoveFile(const std::string& path) override;
 
 private:

@@ -58,7 +58,7 @@ TEST(HardDiskImage, OneMegabyteIsTheSizeWordZerosAndOneBlock) {
     {
         fileio::AtomicFile file;
         ASSERT_EQ(file.Open(path), fileio::FileError::None);
-        ASSERT_EQ(WriteHardDiskImage(file, 1, [&](int block, int total) { progress.emplace_back(block, total); }),
+        ASSERT_EQ(WriteHardDiskImage(file, 1, [&](int block, int total) { progress.emplace_back(block, total); return true; }),
                   fileio::FileError::None);
         ASSERT_EQ(file.Commit(), fileio::FileError::None);
     }
@@ -77,6 +77,7 @@ TEST(HardDiskImage, OneWritePerMegabyteAndTheSizeWordWraps) {
                   EXPECT_EQ(block, lastBlock + 1);
                   EXPECT_EQ(total, 128);
                   lastBlock = block;
+                  return true;
               }),
               fileio::FileError::None);
     EXPECT_EQ(file.first, (std::vector<std::uint8_t>{0x80, 0x07}));
@@ -86,6 +87,11 @@ TEST(HardDiskImage, OneWritePerMegabyteAndTheSizeWordWraps) {
     EXPECT_EQ(file.sizes[1], 254u);
     EXPECT_EQ(file.sizes[2], kMegabyte);
     EXPECT_EQ(lastBlock, 128);
+
+    // A stop request before a block ends the write there.
+    CountingFile stopped;
+    EXPECT_EQ(WriteHardDiskImage(stopped, 128, [](int block, int) { return block < 3; }), fileio::FileError::Cancelled);
+    EXPECT_EQ(stopped.total, 256u + 2u * kMegabyte);
 
     const auto wrapped = HardDiskHeader(4370);  // 4370 x 15 = 65550 does not fit 16 bits
     EXPECT_EQ(wrapped[0], 14);
@@ -103,7 +109,7 @@ TEST(HardDiskImage, AFullDiskLeavesTheEarlierFileAndNoTemporaryFile) {
         ASSERT_EQ(file.Open(path), fileio::FileError::None);
         FillingFile filling(file, 3 * kMegabyte + 100);
         int blocks = 0;
-        EXPECT_EQ(WriteHardDiskImage(filling, 8, [&](int block, int) { blocks = block; }), fileio::FileError::DiskFull);
+        EXPECT_EQ(WriteHardDiskImage(filling, 8, [&](int block, int) { blocks = block; return true; }), fileio::FileError::DiskFull);
         EXPECT_EQ(blocks, 3);  // the block that failed: the header and two blocks fit
     }
     EXPECT_EQ(ReadBytes(path), "the user's earlier disk");

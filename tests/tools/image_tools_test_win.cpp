@@ -37,6 +37,7 @@ protected:
         SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_FILE_NAME, fileName.c_str());
         SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE, size.c_str());
         ClickButton(m_dialog->GetSafeHwnd(), IDOK);
+        ASSERT_TRUE(PumpUntil([&] { return !m_dialog->IsWriting(); }));
     }
 
     std::string SizeField() const { return WindowText(GetDlgItem(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE)); }
@@ -123,7 +124,7 @@ TEST_F(NewHardDiskTest, ATypedNameOfAnExistingFileIsAskedAboutOnce) {
         EXPECT_EQ(services.m_fileDialogs[0].defaultExtension, "khd");
         SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE, "1");
         ClickButton(m_dialog->GetSafeHwnd(), IDOK);
-        EXPECT_TRUE(m_dialog->IsEnded());
+        EXPECT_TRUE(PumpUntil([&] { return m_dialog->IsEnded(); }));
         EXPECT_EQ(ReadFileText(path).size(), 1048832u);
     }
 }
@@ -149,6 +150,28 @@ TEST_F(NewHardDiskTest, FileErrorsKeepTheDialogOpenAndTheEarlierFile) {
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(ReadFileText(readOnly), "kept");
     EXPECT_EQ(FilesInFolder(), 1);
+}
+
+TEST_F(NewHardDiskTest, CancelStopsALargeImageAndLeavesTheEarlierFileAlone) {
+    const std::string path = kFolder + "\\data.khd";
+    MakeFile(path, "the user's data");
+    ScriptedServices services;
+    services.AnswerMessage(IDYES);  // over 128 MB
+    services.AnswerMessage(IDYES);  // replace the existing file
+    m_dialog = std::make_unique<NewHardDiskDialog>();
+    ASSERT_NE(m_dialog->Create(), nullptr);
+    SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_FILE_NAME, path.c_str());
+    SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE, "1024");
+    ClickButton(m_dialog->GetSafeHwnd(), IDOK);
+    // The dialog keeps running its messages while it writes, and shows how far it got.
+    ASSERT_TRUE(PumpUntil([&] { return SizeField().find('/') != std::string::npos; }));
+    EXPECT_TRUE(m_dialog->IsWriting());
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(m_dialog->GetSafeHwnd(), IDOK)));
+    ClickButton(m_dialog->GetSafeHwnd(), IDCANCEL);
+    EXPECT_TRUE(m_dialog->IsEnded());
+    EXPECT_EQ(m_dialog->Result(), IDCANCEL);
+    EXPECT_EQ(ReadFileText(path), "the user's data");
+    EXPECT_EQ(FilesInFolder(), 1);  // no temporary file left
 }
 
 class ImageToolsFromTheMainDialog : public LauncherDialogTest {
