@@ -15,6 +15,7 @@
 //   driver close TITLE SECONDS       sends Cancel (Escape) and waits for the window to go
 //   driver quit TITLE SECONDS        closes a top-level window as its close box would and waits for it to go
 //   driver rect TITLE                prints the window's screen rectangle "left top right bottom"
+//   driver answers TITLE             prints 1 when the window's thread handles a message within 100 ms, else 0
 // A command that confirms a dialog fails unless the dialog goes away.
 // Arguments arrive in code page 932, as Wine hands them over; output is code page 932.
 #include <windows.h>
@@ -189,7 +190,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3 || (argc < 4 && std::string(argv[1]) != "rect")) return Usage();
+    if (argc < 3 || (argc < 4 && std::string(argv[1]) != "rect" && std::string(argv[1]) != "answers")) return Usage();
     const std::string command = argv[1];
     const std::string title = argv[2];
     if (command == "wait") {
@@ -255,6 +256,11 @@ int main(int argc, char** argv) {
         RECT rect = {};
         GetWindowRect(window, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        return 0;
+    }
+    if (command == "answers" && window != nullptr) {
+        DWORD_PTR result = 0;
+        std::printf("%d\n", SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &result) ? 1 : 0);
         return 0;
     }
     if (window == nullptr) {

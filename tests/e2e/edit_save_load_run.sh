@@ -68,6 +68,12 @@ expect_drive "erase button before" 0 visible "KMX Luncher" 1024
 drive click "KMX Luncher" 1025
 check "the demo emulator starts" drive wait "KMX デモ" 30
 screenshot "$shots/demo-emulator.png" "KMX デモ"
+# While it waits, the launcher answers and paints, and takes no input.
+expect_drive "the waiting launcher answers within 100 ms" 1 answers "KMX Luncher"
+drive click "KMX Luncher" 1041
+if drive file-dialog "Z:${work//\//\\}\\during-wait.ini" 2; then fail "Save as opened while the emulator runs"; fi
+pass "the waiting launcher takes no command"
+screenshot "$shots/launcher-waiting.png" "KMX Luncher"
 wait_until "KMX.INI written before the run" grep -q $'Volume=33\r' "$emu/KMX.INI"
 check "the demo emulator closes" drive quit "KMX デモ" 30
 wait_until "SAVEA.CPU after the run" test -f "$emu/SAVEA.CPU"
