@@ -15,13 +15,17 @@ echo "== native"
 # flushed to disk; alternating, seven rounds each, medians compared.
 scratch=$build/bench-scratch
 mkdir -p "$scratch"
-dd_times=() ours_times=()
-for round in 1 2 3 4 5 6 7; do
+dd_seconds() {  # the baseline: 512 MiB of zeros through dd, flushed, in the scratch folder
+  local start
   start=$(date +%s%N)
   dd if=/dev/zero of="$scratch/dd.img" bs=1M count=512 conv=fsync status=none
-  dd_times+=("$(echo "scale=3; ($(date +%s%N) - $start) / 1000000000" | bc)")
+  echo "scale=3; ($(date +%s%N) - $start) / 1000000000" | bc
   rm -f "$scratch/dd.img"
   sync
+}
+dd_times=() ours_times=()
+for round in 1 2 3 4 5 6 7; do
+  dd_times+=("$(dd_seconds)")
   ours_times+=("$("$build/bench-native/bench/hard_disk_bench" "$scratch/ours.khd" 512)")
   rm -f "$scratch/ours.khd"
   sync
@@ -71,11 +75,7 @@ fi
 # The new hard-disk dialog under Wine against dd in the same folder, taking turns, medians of 5.
 wine_dd=() wine_dialog=()
 for round in 1 2 3 4 5; do
-  start=$(date +%s%N)
-  dd if=/dev/zero of="$scratch/dd.img" bs=1M count=512 conv=fsync status=none
-  wine_dd+=("$(echo "scale=3; ($(date +%s%N) - $start) / 1000000000" | bc)")
-  rm -f "$scratch/dd.img"
-  sync
+  wine_dd+=("$(dd_seconds)")
   wine_dialog+=("$("$root/scripts/wine-run.sh" "$build/bench-windows/wineprefix" \
     "$build/bench-windows/bench/image_tools_bench.exe" "Z:${scratch//\//\\}\\wine.khd" | tr -d '\r' |
     sed -n 's/^new hard-disk dialog, 512 MiB: \([0-9.]*\) s (done)$/\1/p')")
