@@ -23,17 +23,23 @@ dd_seconds() {  # the baseline: 512 MiB of zeros through dd, flushed, in the scr
   rm -f "$scratch/dd.img"
   sync
 }
-dd_times=() ours_times=()
-for round in 1 2 3 4 5 6 7; do
-  dd_times+=("$(dd_seconds)")
-  ours_times+=("$("$build/bench-native/bench/hard_disk_bench" "$scratch/ours.khd" 512)")
-  rm -f "$scratch/ours.khd"
-  sync
-done
-median() { printf '%s\n' "$@" | sort -n | sed -n 4p; }
-dd_median=$(median "${dd_times[@]}") ours_median=$(median "${ours_times[@]}")
-echo "hard-disk image 512 MiB, median of 7: dd ${dd_median} s, ours ${ours_median} s," \
-  "ratio $(echo "scale=2; $ours_median / $dd_median" | bc)"
+median() { printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"; }
+# A 512 MiB image made by a command that prints its seconds, against dd, taking turns.
+against_dd() {  # label, rounds, image file the command writes, command...
+  local label=$1 rounds=$2 image=$3 dd_times=() times=() dd_median ours_median
+  shift 3
+  for _ in $(seq "$rounds"); do
+    dd_times+=("$(dd_seconds)")
+    times+=("$("$@")")
+    rm -f "$image"
+    sync
+  done
+  dd_median=$(median "${dd_times[@]}") ours_median=$(median "${times[@]}")
+  echo "$label, median of $rounds: dd bs=1M conv=fsync ${dd_median} s (baseline), ours ${ours_median} s," \
+    "ratio $(echo "scale=2; $ours_median / $dd_median" | bc)"
+}
+against_dd "hard-disk image 512 MiB" 7 "$scratch/ours.khd" \
+  "$build/bench-native/bench/hard_disk_bench" "$scratch/ours.khd" 512
 
 cmake -S "$root" -B "$build/bench-windows" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_BENCH=ON -DORVANE_TESTS=OFF \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
@@ -62,7 +68,7 @@ for round in 1 2 3 4 5; do
   find "$drive/tree" -name KMX.EXE >/dev/null
   find_times+=($(( ($(date +%s%N) - start) / 1000000 )))
 done
-echo "find over the same tree, median of 5: $(printf '%s\n' "${find_times[@]}" | sort -n | sed -n 3p) ms"
+echo "find over the same tree, median of 5: $(median "${find_times[@]}") ms"
 display=
 if [ -z "${DISPLAY:-}" ]; then
   Xvfb :98 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -72,20 +78,12 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 "$root/scripts/wine-run.sh" --drive-d "$drive" "$build/bench-windows/wineprefix-drives" \
   "$build/bench-windows/bench/search_bench.exe"
-# The new hard-disk dialog under Wine against dd in the same folder, taking turns, medians of 5.
-wine_dd=() wine_dialog=()
-for round in 1 2 3 4 5; do
-  wine_dd+=("$(dd_seconds)")
-  wine_dialog+=("$("$root/scripts/wine-run.sh" "$build/bench-windows/wineprefix" \
-    "$build/bench-windows/bench/image_tools_bench.exe" "Z:${scratch//\//\\}\\wine.khd" | tr -d '\r' |
-    sed -n 's/^new hard-disk dialog, 512 MiB: \([0-9.]*\) s (done)$/\1/p')")
-  rm -f "$scratch/wine.khd"
-  sync
-done
-median5() { printf '%s\n' "$@" | sort -n | sed -n 3p; }
-dd_wine=$(median5 "${wine_dd[@]}") dialog_wine=$(median5 "${wine_dialog[@]}")
-echo "new hard-disk dialog 512 MiB under Wine, median of 5: dd bs=1M conv=fsync ${dd_wine} s (baseline)," \
-  "dialog ${dialog_wine} s, ratio $(echo "scale=2; $dialog_wine / $dd_wine" | bc)"
+# The new hard-disk dialog under Wine (its own time, without Wine's start) against dd in the same folder.
+dialog_seconds() {
+  "$root/scripts/wine-run.sh" "$build/bench-windows/wineprefix" "$build/bench-windows/bench/image_tools_bench.exe" \
+    "Z:${scratch//\//\\}\\wine.khd" | tr -d '\r' | sed -n 's/^new hard-disk dialog, 512 MiB: \([0-9.]*\) s (done)$/\1/p'
+}
+against_dd "new hard-disk dialog 512 MiB under Wine" 5 "$scratch/wine.khd" dialog_seconds
 "$root/scripts/wine-run.sh" "$build/bench-windows/wineprefix" "$build/bench-windows/bench/image_tools_bench.exe" \
   "Z:${scratch//\//\\}\\wine.khd" "Z:${scratch//\//\\}\\font.bmp" | grep '^font bitmap'
 rm -f "$scratch/wine.khd" "$scratch/font.bmp"

@@ -1,13 +1,11 @@
 # Shared by the end-to-end scripts: a launcher folder and an emulator folder in a fresh work
-# folder, the Wine runner of the e2e prefix (a virtual desktop), the driver, and the checks.
-# Every check adds one line to $ORVANE_CHECKS ('pass WHAT' or 'fail WHAT'), which the test
-# summary counts; a command that fails outside a check is recorded as a failure of its line.
+# folder, the Wine runner of the e2e prefix (a virtual desktop), the driver, and the checks of
+# checks.sh; a command that fails outside a check is recorded as a failure of its line.
 #   source lib.sh ORVANE_EXE DRIVER_EXE PREFIX
 orvane_exe=$1 driver_exe=$2 prefix=$3
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 run=("$e2e_root/scripts/wine-run.sh" --desktop 800x600 "$prefix")
-checks=${ORVANE_CHECKS:-/dev/null}
-[ "$checks" = /dev/null ] || mkdir -p "$(dirname "$checks")"
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 work=$(mktemp -d)
 trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 set -E
@@ -19,16 +17,6 @@ mkdir -p "$launcher" "$emu"
 cp "$orvane_exe" "$launcher/orvane.exe"
 
 drive() { "${run[@]}" "$driver_exe" "$@" | tr -d '\r'; }
-pass() { echo "pass $1" >>"$checks"; echo "ok: $1"; }
-fail() { trap - ERR; echo "fail $*" >>"$checks"; echo "FAILED: $*"; exit 1; }
-check() {  # description, command...: the command must succeed
-  local what=$1; shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
-expect() {  # description, actual, expected
-  [ "$2" = "$3" ] || fail "$1: expected '$3', saw '$2'"
-  pass "$1"
-}
 expect_drive() {  # description, expected, driver arguments...: waits up to 30 s for the driver to see it
   local what=$1 want=$2 seen=
   shift 2

@@ -5,26 +5,20 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 folder=$1
-checks=${ORVANE_CHECKS:-/dev/null}
-[ "$checks" = /dev/null ] || mkdir -p "$(dirname "$checks")"
-record() { echo "$1 $2" >>"$checks"; echo "$1: $2"; }
+source "$root/tests/e2e/checks.sh"
 rm -rf "$folder/a" "$folder/b"
 mkdir -p "$folder"
 for side in a b; do
   if ! bash "$root/scripts/package.sh" "$folder/$side/build" "$folder/$side/dist" >"$folder/$side.log" 2>&1; then
     tail -n 30 "$folder/$side.log"
-    record fail "release build $side"
-    exit 1
+    fail "release build $side"
   fi
-  record pass "release build $side"
+  pass "release build $side"
 done
-status=0
 zip=$(cd "$folder/a/dist" && ls ./*.zip | cut -c3-)
 for file in build/src/orvane.exe "dist/$zip"; do
   a=$(sha256sum "$folder/a/$file" | cut -d' ' -f1)
   b=$(sha256sum "$folder/b/$file" | cut -d' ' -f1)
-  echo "$(basename "$folder/a/$file"): $a / $b"
-  if [ "$a" = "$b" ]; then record pass "$(basename "$file") built twice is the same"; else
-    record fail "$(basename "$file") differs between two builds"; status=1; fi
+  echo "$(basename "$file"): $a / $b"
+  expect "$(basename "$file") is the same from both builds" "$b" "$a"
 done
-exit $status
