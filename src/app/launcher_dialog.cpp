@@ -136,11 +136,8 @@ LRESULT LauncherDialog::OnSysCommand(WPARAM command, LPARAM) {
 
 LRESULT LauncherDialog::OnDestroy(WPARAM, LPARAM) {
     // The two options are kept on every end of the dialog, also after a failed start.
-    const std::string launcherIniPath = GetLauncherIniPath();
-    ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
-    launcherIni.WriteString(kLauncherSection, kLegacyKey, IsChecked(IDC_LEGACY) ? "1" : "0");
-    launcherIni.WriteString(kLauncherSection, kWaitKey, IsChecked(IDC_WAIT_CHECK) ? "1" : "0");
-    ini::SaveIniFile(launcherIniPath, launcherIni);
+    ini::WriteIniStrings(GetLauncherIniPath(), kLauncherSection,
+                         {{kLegacyKey, IsChecked(IDC_LEGACY) ? "1" : "0"}, {kWaitKey, IsChecked(IDC_WAIT_CHECK) ? "1" : "0"}});
     return Default();
 }
 

@@ -3,7 +3,6 @@
 
 #include <commdlg.h>
 
-
 #include "common/file_io.h"
 #include "common/texts.h"
 #include "framework/file_error_report.h"
@@ -45,6 +44,13 @@ void LauncherDialog::OnNewFont() {
         m_fontEdit.SetText(previous);
         SetCursor(LoadCursor(nullptr, IDC_ARROW));
     };
+    // A target that cannot be written is reported before the rendering, not after it.
+    fileio::AtomicFile file;
+    fileio::FileError error = file.Open(path);
+    if (error != fileio::FileError::None) {
+        GetServices().ShowMessage(m_hWnd, path + texts::kFileCouldNotOpen, MB_OK);
+        return;
+    }
     showProgress(texts::kInitialising);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     std::vector<std::uint8_t> bits;
@@ -54,13 +60,6 @@ void LauncherDialog::OnNewFont() {
         return;
     }
     showProgress(texts::kSaving);
-    fileio::AtomicFile file;
-    fileio::FileError error = file.Open(path);
-    if (error != fileio::FileError::None) {
-        restore();
-        GetServices().ShowMessage(m_hWnd, path + texts::kFileCouldNotOpen, MB_OK);
-        return;
-    }
     error = WriteFontBitmap(file, bits.data());
     if (error == fileio::FileError::None) error = file.Commit();
     if (error != fileio::FileError::None) {

@@ -8,14 +8,25 @@
 
 namespace fileio {
 
-// Why a file could not be written, in the classes the user is told about.
+// What went wrong with a file: the causes the user is told about, numbered as the framework's
+// file-error table numbers them.
 enum class FileError {
     None,
-    InvalidPath,   // a folder of the path is missing, or the name is malformed
-    AccessDenied,  // a read-only file, a folder in the way, no permission
-    DiskFull,      // also a write that stored fewer bytes than asked
-    Other,
-    Cancelled,     // stopped at the user's request; nothing to report
+    Generic,
+    FileNotFound,
+    BadPath,           // a folder of the path is missing, or the name is malformed or a device
+    TooManyOpenFiles,
+    AccessDenied,      // a read-only file, a folder in the way, no permission
+    InvalidFile,
+    RemoveCurrentDir,
+    DirectoryFull,
+    BadSeek,
+    HardIO,
+    SharingViolation,  // another program holds the file open
+    LockViolation,     // another program has locked a part of the file
+    DiskFull,          // also a write that stored fewer bytes than asked
+    EndOfFile,
+    Cancelled,         // stopped at the user's request; nothing to report
 };
 
 // Where file contents go; tests put a failing one in front of a real file.
@@ -34,7 +45,8 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Checks that the target may be replaced, then creates the temporary file.
+    // Checks that the target can be created or replaced (a valid name, no device, not held open
+    // by another program), then creates the temporary file in the target's folder.
     FileError Open(const std::string& path);
     FileError Write(const void* data, std::size_t size) override;
     FileError Commit();
@@ -47,8 +59,9 @@ private:
     std::intptr_t m_handle = -1;  // a file descriptor, or a Win32 HANDLE
 };
 
-// Reads the whole file as bytes. False (and contents emptied) when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& contents);
+// Reads the whole file as bytes; contents are emptied on any failure. FileNotFound is the one
+// failure that means "there is no such file": any other says that a file may be there.
+FileError ReadWholeFile(const std::string& path, std::string& contents);
 
 // Replaces the file with contents through an AtomicFile; false when any step failed.
 bool ReplaceFileAtomically(const std::string& path, const std::string& contents);

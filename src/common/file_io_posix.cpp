@@ -15,44 +15,55 @@ namespace {
 
 FileError ErrorFrom(int error) {
     switch (error) {
-        case ENOENT:
+        case ENOENT: return FileError::FileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
-            return FileError::InvalidPath;
+        case ELOOP:
+        case ENXIO:
+            return FileError::BadPath;
+        case EMFILE:
+        case ENFILE:
+            return FileError::TooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EISDIR:
         case EROFS:
+        case EEXIST:
             return FileError::AccessDenied;
+        case EBADF: return FileError::InvalidFile;
+        case ESPIPE: return FileError::BadSeek;
+        case EIO: return FileError::HardIO;
+        case ETXTBSY: return FileError::SharingViolation;
+        case ENOLCK: return FileError::LockViolation;
         case ENOSPC:
         case EDQUOT:
+        case EFBIG:
             return FileError::DiskFull;
-        default:
-            return FileError::Other;
+        default: return FileError::Generic;
     }
 }
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& contents) {
+FileError ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
     const int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
+    if (fd < 0) return ErrorFrom(errno);
     char buffer[65536];
-    bool ok = true;
+    FileError error = FileError::None;
     for (;;) {
         const ssize_t got = read(fd, buffer, sizeof buffer);
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
-            ok = false;
+            error = ErrorFrom(errno);
             break;
         }
         contents.append(buffer, static_cast<std::size_t>(got));
     }
     close(fd);
-    if (!ok) contents.clear();
-    return ok;
+    if (error != FileError::None) contents.clear();
+    return error;
 }
 
 AtomicFile::~AtomicFile() { Discard(); }
@@ -62,13 +73,15 @@ FileError AtomicFile::Open(const std::string& path) {
     struct stat target;
     if (stat(path.c_str(), &target) == 0) {
         if (S_ISDIR(target.st_mode)) return FileError::AccessDenied;
+        if (!S_ISREG(target.st_mode)) return FileError::BadPath;  // a device is not a file to replace
         if (access(path.c_str(), W_OK) != 0) return ErrorFrom(errno);
     }
     std::vector<char> temporary(path.begin(), path.end());
     static const char kSuffix[] = ".XXXXXX";
     temporary.insert(temporary.end(), kSuffix, kSuffix + sizeof kSuffix);
     const int fd = mkstemp(temporary.data());
-    if (fd < 0) return ErrorFrom(errno);
+    // The temporary file is new, so a missing entry is a missing folder of the path.
+    if (fd < 0) return errno == ENOENT ? FileError::BadPath : ErrorFrom(errno);
     m_handle = fd;
     m_strTarget = path;
     m_strTemporary = temporary.data();
@@ -76,7 +89,7 @@ FileError AtomicFile::Open(const std::string& path) {
 }
 
 FileError AtomicFile::Write(const void* data, std::size_t size) {
-    if (m_handle < 0) return FileError::Other;
+    if (m_handle < 0) return FileError::InvalidFile;
     std::size_t done = 0;
     while (done < size) {
         const ssize_t wrote = write(static_cast<int>(m_handle), static_cast<const char*>(data) + done, size - done);
@@ -91,7 +104,7 @@ FileError AtomicFile::Write(const void* data, std::size_t size) {
 }
 
 FileError AtomicFile::Commit() {
-    if (m_handle < 0) return FileError::Other;
+    if (m_handle < 0) return FileError::InvalidFile;
     const int fd = static_cast<int>(m_handle);
     m_handle = -1;
     const bool flushed = fsync(fd) == 0;

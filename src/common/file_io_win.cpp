@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "common/file_io.h"
 #include "common/cp932.h"
@@ -12,25 +13,78 @@ namespace {
 
 FileError ErrorFrom(DWORD error) {
     switch (error) {
-        case ERROR_PATH_NOT_FOUND:
         case ERROR_FILE_NOT_FOUND:
+        case ERROR_NO_MORE_FILES:
+        case ERROR_OPEN_FAILED:
+            return FileError::FileNotFound;
+        case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_NAME:
         case ERROR_BAD_PATHNAME:
         case ERROR_INVALID_DRIVE:
         case ERROR_FILENAME_EXCED_RANGE:
         case ERROR_DIRECTORY:
-            return FileError::InvalidPath;
+        case ERROR_NOT_SAME_DEVICE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_DEV_NOT_EXIST:
+        case ERROR_WRONG_DISK:
+            return FileError::BadPath;
+        case ERROR_TOO_MANY_OPEN_FILES:
+        case ERROR_SHARING_BUFFER_EXCEEDED:
+        case ERROR_NO_MORE_SEARCH_HANDLES:
+            return FileError::TooManyOpenFiles;
         case ERROR_ACCESS_DENIED:
+        case ERROR_INVALID_ACCESS:
         case ERROR_WRITE_PROTECT:
-        case ERROR_SHARING_VIOLATION:
+        case ERROR_NETWORK_ACCESS_DENIED:
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
             return FileError::AccessDenied;
+        case ERROR_INVALID_HANDLE:
+        case ERROR_INVALID_TARGET_HANDLE:
+        case ERROR_BAD_FORMAT:
+        case ERROR_NOT_DOS_DISK:
+        case ERROR_FILE_INVALID:
+            return FileError::InvalidFile;
+        case ERROR_CURRENT_DIRECTORY:
+            return FileError::RemoveCurrentDir;
+        case ERROR_CANNOT_MAKE:
+            return FileError::DirectoryFull;
+        case ERROR_SEEK:
+        case ERROR_NEGATIVE_SEEK:
+        case ERROR_SEEK_ON_DEVICE:
+        case ERROR_SECTOR_NOT_FOUND:
+        case ERROR_BAD_LENGTH:
+            return FileError::BadSeek;
+        case ERROR_CRC:
+        case ERROR_NOT_READY:
+        case ERROR_BAD_UNIT:
+        case ERROR_BAD_COMMAND:
+        case ERROR_READ_FAULT:
+        case ERROR_WRITE_FAULT:
+        case ERROR_GEN_FAILURE:
+        case ERROR_IO_DEVICE:
+        case ERROR_NET_WRITE_FAULT:
+        case ERROR_ADAP_HDW_ERR:
+        case ERROR_UNEXP_NET_ERR:
+            return FileError::HardIO;
+        case ERROR_SHARING_VIOLATION:
+            return FileError::SharingViolation;
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_LOCK_FAILED:
+        case ERROR_DRIVE_LOCKED:
+            return FileError::LockViolation;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
             return FileError::DiskFull;
+        case ERROR_HANDLE_EOF:
+            return FileError::EndOfFile;
         default:
-            return FileError::Other;
+            return FileError::Generic;
     }
 }
+
+FileError LastError() { return ErrorFrom(GetLastError()); }
 
 // The folder that holds path, for the temporary file; "." for a bare file name. Both "\\" and
 // "/" separate folders here, as they do for the platform's file functions.
@@ -47,61 +101,86 @@ std::string FolderOf(const std::string& path) {
 
 HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
+// Whether the finished file can take the target's place, asked before any data is written.
+// An existing target must be a file we may replace that no other program holds open without
+// letting it go (the rename needs delete access); a new name must be one that can be created.
+// A device name ("CON.khd" and the like) is not a file at all.
+FileError CheckTarget(const char* full) {
+    if (std::strncmp(full, "\\\\.\\", 4) == 0) return FileError::BadPath;
+    const DWORD attributes = GetFileAttributesA(full);
+    HANDLE probe;
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return FileError::AccessDenied;
+        probe = CreateFileA(full, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    } else {
+        probe = CreateFileA(full, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    }
+    if (probe == INVALID_HANDLE_VALUE) return LastError();
+    const bool isFile = GetFileType(probe) == FILE_TYPE_DISK;
+    CloseHandle(probe);
+    return isFile ? FileError::None : FileError::BadPath;
+}
+
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& contents) {
+FileError ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool ok = true;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return LastError();
+    FileError error = FileError::None;
     char buffer[65536];
     for (;;) {
         DWORD got = 0;
         if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-            ok = false;
+            error = LastError();
             break;
         }
         if (got == 0) break;
         contents.append(buffer, got);
     }
     CloseHandle(file);
-    if (!ok) contents.clear();
-    return ok;
+    if (error != FileError::None) contents.clear();
+    return error;
 }
 
 AtomicFile::~AtomicFile() { Discard(); }
 
 FileError AtomicFile::Open(const std::string& path) {
     Discard();
-    // A target that exists must be one we may replace: not read-only, not a folder.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
-        return FileError::AccessDenied;
-    }
+    // Named by its full path, the target stays the same file however the current folders change
+    // during a long write, and a drive-relative name such as "C:disk.khd" gets its temporary
+    // file in the target's own folder.
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    if (length == 0) return LastError();
+    if (length >= sizeof full) return FileError::BadPath;
+    const FileError checked = CheckTarget(full);
+    if (checked != FileError::None) return checked;
     char temporary[MAX_PATH];
-    if (GetTempFileNameA(FolderOf(path).c_str(), "orv", 0, temporary) == 0) return ErrorFrom(GetLastError());
+    if (GetTempFileNameA(FolderOf(full).c_str(), "orv", 0, temporary) == 0) return LastError();
     HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
+        const FileError error = LastError();
         DeleteFileA(temporary);
-        return ErrorFrom(error);
+        return error;
     }
     m_handle = reinterpret_cast<std::intptr_t>(file);
-    m_strTarget = path;
+    m_strTarget = full;
     m_strTemporary = temporary;
     return FileError::None;
 }
 
 FileError AtomicFile::Write(const void* data, std::size_t size) {
-    if (m_handle == -1) return FileError::Other;
+    if (m_handle == -1) return FileError::InvalidFile;
     std::size_t done = 0;
     while (done < size) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 20));
         DWORD wrote = 0;
         if (!WriteFile(AsHandle(m_handle), static_cast<const char*>(data) + done, chunk, &wrote, nullptr)) {
-            return ErrorFrom(GetLastError());
+            return LastError();
         }
         if (wrote != chunk) return FileError::DiskFull;  // a short write is a full disk
         done += wrote;
@@ -110,7 +189,7 @@ FileError AtomicFile::Write(const void* data, std::size_t size) {
 }
 
 FileError AtomicFile::Commit() {
-    if (m_handle == -1) return FileError::Other;
+    if (m_handle == -1) return FileError::InvalidFile;
     HANDLE file = AsHandle(m_handle);
     m_handle = -1;
     const BOOL flushed = FlushFileBuffers(file);
@@ -121,7 +200,7 @@ FileError AtomicFile::Commit() {
         return error;
     }
     if (!MoveFileExA(m_strTemporary.c_str(), m_strTarget.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const FileError error = ErrorFrom(GetLastError());
+        const FileError error = LastError();
         Discard();
         return error;
     }

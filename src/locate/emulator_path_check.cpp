@@ -22,8 +22,6 @@ bool CheckEmulatorPath(const std::string& launcherIniPath, std::string& emulator
     emulatorDir = search.m_strResult;
     cp932::CutAtLastBackslash(emulatorDir);
     // A failed write goes unnoticed: the folder is used all the same, and searched for next time.
-    ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
-    launcherIni.WriteString(kLauncherSection, kEmulatorPathKey, emulatorDir);
-    ini::SaveIniFile(launcherIniPath, launcherIni);
+    ini::WriteIniStrings(launcherIniPath, kLauncherSection, {{kEmulatorPathKey, emulatorDir}});
     return true;
 }

@@ -1,6 +1,9 @@
 // INI parsing, look-up and in-place rewriting with the platform's private-profile rules.
 #include "settings/ini_document.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "settings/text_value.h"
 
 namespace ini {
@@ -29,31 +32,76 @@ std::string_view RemoveOuterQuotes(std::string_view value) {
     return value;
 }
 
+constexpr std::string_view kEndings[] = {"", "\r\n", "\n", "\r"};
+
 }  // namespace
 
-IniDocument::IniDocument(std::string_view bytes) {
-    const std::string_view stored = m_storage.emplace_back(bytes);
+// Calls take(line, ending) for every line of data, a text in the encoding without its mark.
+// Lines end at CR LF, LF or a lone CR, each one code unit; an odd last byte of UTF-16 text
+// stays with the last line.
+template <typename Take>
+void IniDocument::SplitLines(std::string_view data, textenc::Encoding encoding, Take take) {
+    const std::size_t unit = textenc::UnitSize(encoding);
+    const auto charAt = [&](std::size_t pos) { return pos + unit <= data.size() ? textenc::AsciiAt(data, pos, encoding) : '\0'; };
     std::size_t pos = 0;
-    while (pos < stored.size()) {
+    while (pos < data.size()) {
         std::size_t end = pos;
-        while (end < stored.size() && stored[end] != '\r' && stored[end] != '\n') ++end;
+        while (end < data.size() && charAt(end) != '\r' && charAt(end) != '\n') end += unit;
+        if (end > data.size()) end = data.size();
         Ending ending = Ending::None;
         std::size_t next = end;
-        if (next < stored.size() && stored[next] == '\n') {
+        if (charAt(next) == '\n') {
             ending = Ending::Lf;
-            next += 1;
-        } else if (next < stored.size()) {
-            const bool crLf = next + 1 < stored.size() && stored[next + 1] == '\n';
+            next += unit;
+        } else if (charAt(next) == '\r') {
+            const bool crLf = charAt(next + unit) == '\n';
             ending = crLf ? Ending::CrLf : Ending::Cr;
-            next += crLf ? 2 : 1;
+            next += crLf ? 2 * unit : unit;
         }
-        Append(ParseLine(stored.substr(pos, end - pos), ending));
+        take(data.substr(pos, end - pos), ending);
         pos = next;
     }
 }
 
+IniDocument::IniDocument(std::string_view bytes) : m_encoding(textenc::DetectEncoding(bytes)) {
+    const std::string_view stored = m_storage.emplace_back(bytes);
+    if (m_encoding != textenc::Encoding::Cp932) {
+        ParseMarked(stored.substr(textenc::Mark(m_encoding).size()));
+        return;
+    }
+    SplitLines(stored, m_encoding, [this](std::string_view text, Ending ending) { Append(ParseLine(text, ending)); });
+}
+
+void IniDocument::ParseMarked(std::string_view bytes) {
+    // Every line is converted on its own, so each keeps its own bytes for writing back.
+    struct Piece {
+        std::string_view original;
+        Ending ending;
+        std::size_t begin, size;
+    };
+    std::vector<Piece> pieces;
+    std::string decoded;
+    SplitLines(bytes, m_encoding, [&](std::string_view original, Ending ending) {
+        const std::size_t begin = decoded.size();
+        decoded += textenc::DecodeToCp932(original, m_encoding);
+        pieces.push_back({original, ending, begin, decoded.size() - begin});
+    });
+    const std::string_view text = m_storage.emplace_back(std::move(decoded));
+    for (const Piece& piece : pieces) {
+        Line line = ParseLine(text.substr(piece.begin, piece.size), piece.ending);
+        line.original = piece.original;
+        Append(std::move(line));
+    }
+}
+
 IniDocument::Line IniDocument::ParseNewLine(std::string text) {
-    return ParseLine(m_storage.emplace_back(std::move(text)), Ending::CrLf);
+    if (m_encoding == textenc::Encoding::Cp932) return ParseLine(m_storage.emplace_back(std::move(text)), Ending::CrLf);
+    // In a marked file the line is held as it will be written, and read as that reads back, so
+    // the document answers as the file it writes will.
+    const std::string_view encoded = m_storage.emplace_back(textenc::EncodeFromCp932(text, m_encoding));
+    Line line = ParseLine(m_storage.emplace_back(textenc::DecodeToCp932(encoded, m_encoding)), Ending::CrLf);
+    line.original = encoded;
+    return line;
 }
 
 IniDocument::Line IniDocument::ParseLine(std::string_view text, Ending ending) {
@@ -216,21 +264,51 @@ void IniDocument::Reparse() {
     *this = IniDocument(Serialize());
 }
 
-std::string IniDocument::Serialize() const {
-    static constexpr std::string_view kEndings[] = {"", "\r\n", "\n", "\r"};
-    std::size_t size = 0;
-    for (const Section& section : m_sections) {
-        for (const Line& line : section.lines) size += line.text.size() + kEndings[static_cast<int>(line.ending)].size();
+void IniDocument::ReplaceLeadingLines(const std::vector<std::string>& lines) {
+    std::vector<Line>& front = m_sections.front().lines;
+    auto kept = front.begin();
+    while (kept != front.end() && kept->kind != LineKind::Comment) ++kept;
+    front.erase(front.begin(), kept);
+    std::vector<Line> leading;
+    bool structural = false;
+    for (const std::string& text : lines) {
+        leading.push_back(ParseNewLine(text));
+        // A line that starts a section or a comment, or holds a line break, changes what follows
+        // it; the front part is reached by no name, so its other lines need no index.
+        structural = structural || text.find_first_of("\r\n") != std::string::npos ||
+                     leading.back().kind == LineKind::Header || leading.back().kind == LineKind::Comment;
     }
-    std::string bytes;
-    bytes.reserve(size);
+    front.insert(front.begin(), leading.begin(), leading.end());
+    for (Section& section : m_sections) {
+        for (Line& line : section.lines) {
+            if (line.ending == Ending::Lf || line.ending == Ending::None) line.ending = Ending::CrLf;
+        }
+    }
+    if (structural) Reparse();
+}
+
+std::string IniDocument::Compose(bool inOwnEncoding) const {
+    const textenc::Encoding encoding = inOwnEncoding ? m_encoding : textenc::Encoding::Cp932;
+    std::string endings[std::size(kEndings)];
+    for (std::size_t i = 0; i < std::size(kEndings); ++i) endings[i] = textenc::EncodeFromCp932(kEndings[i], encoding);
+    std::string bytes(textenc::Mark(encoding));
     for (const Section& section : m_sections) {
         for (const Line& line : section.lines) {
-            bytes += line.text;
-            bytes += kEndings[static_cast<int>(line.ending)];
+            if (encoding == textenc::Encoding::Cp932) {
+                bytes += line.text;
+            } else if (line.original) {
+                bytes += *line.original;
+            } else {
+                bytes += textenc::EncodeFromCp932(line.text, encoding);
+            }
+            bytes += endings[static_cast<int>(line.ending)];
         }
     }
     return bytes;
 }
+
+std::string IniDocument::Serialize() const { return Compose(true); }
+
+std::string IniDocument::Text() const { return Compose(false); }
 
 }  // namespace ini

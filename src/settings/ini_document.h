@@ -1,22 +1,27 @@
 // An INI file held in memory: private-profile reads and writes with the platform's rules,
-// parsed once and written back with every byte that a write does not touch.
+// parsed once and written back with every byte that a write does not touch. A file with a
+// byte-order mark (UTF-8, UTF-16LE, UTF-16BE) is read as its code page 932 text and written
+// back in its own encoding, its untouched lines code unit for code unit.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "common/cp932.h"
+#include "common/text_encoding.h"
 
 namespace ini {
 
 class IniDocument {
 public:
     IniDocument() = default;
+    // The file's bytes, mark included.
     explicit IniDocument(std::string_view bytes);
     IniDocument(const IniDocument& other) : IniDocument(other.Serialize()) {}
     IniDocument& operator=(const IniDocument& other) { return *this = IniDocument(other.Serialize()); }
@@ -47,8 +52,15 @@ public:
     // place, a new key goes after the section's last entry, a new section at the end.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
-    // The whole file as bytes.
+    // Replaces the lines in front of the first header or comment line with lines, and ends every
+    // line that ended in LF or with the file in CR LF: the file as a text file written line by
+    // line takes it up.
+    void ReplaceLeadingLines(const std::vector<std::string>& lines);
+
+    // The whole file as bytes in its own encoding, mark included.
     std::string Serialize() const;
+    // The whole file as code page 932 text.
+    std::string Text() const;
 
 private:
     enum class LineKind { Blank, Comment, Header, Key, Text };
@@ -56,7 +68,9 @@ private:
     enum class Ending : std::uint8_t { None, CrLf, Lf, Cr };
 
     struct Line {
-        std::string_view text;  // without its line end; points into m_storage
+        std::string_view text;  // code page 932, without its line end; points into m_storage
+        // A line as it stood in a marked file: its bytes there, without line end.
+        std::optional<std::string_view> original;
         Ending ending = Ending::None;
         LineKind kind = LineKind::Blank;
         // Trimmed name (header name, key name or bare text) and trimmed value within text.
@@ -73,7 +87,12 @@ private:
         std::size_t lastKeyLine = 0;  // the last entry, where a new key goes after; else the header
     };
 
+    // Calls take(line, ending) for every line of a text in the encoding (without its mark).
+    template <typename Take>
+    static void SplitLines(std::string_view data, textenc::Encoding encoding, Take take);
     static Line ParseLine(std::string_view text, Ending ending);
+    void ParseMarked(std::string_view bytes);
+    std::string Compose(bool inOwnEncoding) const;
     Line ParseNewLine(std::string text);
     void Append(Line line);
     const Section* FindSection(std::string_view name) const;
@@ -86,6 +105,7 @@ private:
     // m_sections[0] holds the lines before the first header; no name reaches it.
     std::vector<Section> m_sections{1};
     std::unordered_map<std::string_view, std::size_t, cp932::IgnoreCaseHash, cp932::IgnoreCaseEqual> m_firstSection;
+    textenc::Encoding m_encoding = textenc::Encoding::Cp932;
 };
 
 }  // namespace ini

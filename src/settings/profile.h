@@ -28,8 +28,9 @@ ProfileReadResult ReadProfile(const std::string& path, const std::string& launch
 
 // Writes slots and settings into the file: the legacy block first when legacy is set, then
 // what the file held from its first section or comment line on, with every slot and setting
-// key set in section KMX. The file is replaced atomically; false (the old file untouched)
-// when it could not be written: "<path>が開けませんでした。".
+// key set in section KMX, in the file's own encoding. The file is replaced atomically; false
+// (the old file untouched) when it exists but could not be read, or could not be written:
+// "<path>が開けませんでした。".
 bool WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
                   bool legacy, const std::vector<SettingItem>& settings);
 

@@ -49,7 +49,7 @@ void ParseProfile(std::string_view bytes, const ProfileKeys& keys, ProfileSlots&
     if (profile.HasSections()) {
         ReadSectioned(profile, keys, slots, settings);
     } else {
-        ReadLegacy(SplitTextLines(bytes), slots, settings);
+        ReadLegacy(SplitTextLines(profile.Text()), slots, settings);
     }
     for (SettingItem& item : settings) DisplayText(item);
 }
@@ -57,7 +57,7 @@ void ParseProfile(std::string_view bytes, const ProfileKeys& keys, ProfileSlots&
 ProfileReadResult ReadProfile(const std::string& path, const std::string& launcherIniPath, ProfileSlots& slots,
                               std::vector<SettingItem>& settings) {
     std::string bytes;
-    if (fileio::ReadWholeFile(path, bytes)) {
+    if (fileio::ReadWholeFile(path, bytes) == fileio::FileError::None) {
         ParseProfile(bytes, ReadProfileKeys(launcherIniPath), slots, settings);
         return ProfileReadResult::Read;
     }

@@ -22,28 +22,14 @@ std::vector<std::string> BuildLegacyBlock(const ProfileSlots& slots, const std::
     return block;
 }
 
-// Index of the line where the part of the old file that is kept begins: its first section
-// header or comment line. The legacy block in front of it is replaced.
-std::size_t KeptPartBegin(const std::vector<std::string>& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::size_t first = lines[i].find_first_not_of(" \t\v");
-        if (first != std::string::npos && (lines[i][first] == '[' || lines[i][first] == ';')) return i;
-    }
-    return lines.size();
-}
-
 }  // namespace
 
 std::string ComposeProfile(std::string_view oldBytes, const ProfileKeys& keys, const ProfileSlots& slots, bool legacy,
                            const std::vector<SettingItem>& settings) {
-    const std::vector<std::string> oldLines = SplitTextLines(oldBytes);
-    std::string text;
-    if (legacy) {
-        for (const std::string& line : BuildLegacyBlock(slots, settings)) text += line + "\r\n";
-    }
-    for (std::size_t i = KeptPartBegin(oldLines); i < oldLines.size(); ++i) text += oldLines[i] + "\r\n";
-
-    ini::IniDocument profile(text);
+    // The old file from its first section header or comment line on is kept, in its own encoding;
+    // the legacy block in front of it is replaced.
+    ini::IniDocument profile(oldBytes);
+    profile.ReplaceLeadingLines(legacy ? BuildLegacyBlock(slots, settings) : std::vector<std::string>());
     for (int slot = 0; slot < kImageSlotCount; ++slot) {
         profile.WriteString(kEmulatorSection, keys.imagePaths[slot], slots.imagePaths[slot]);
     }
@@ -55,6 +41,8 @@ std::string ComposeProfile(std::string_view oldBytes, const ProfileKeys& keys, c
 bool WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
                   bool legacy, const std::vector<SettingItem>& settings) {
     std::string old;
-    fileio::ReadWholeFile(path, old);  // a file that cannot be read counts as empty
+    // Only a missing file starts empty: one that is there but could not be read is left as it is.
+    const fileio::FileError read = fileio::ReadWholeFile(path, old);
+    if (read != fileio::FileError::None && read != fileio::FileError::FileNotFound) return false;
     return fileio::ReplaceFileAtomically(path, ComposeProfile(old, ReadProfileKeys(launcherIniPath), slots, legacy, settings));
 }

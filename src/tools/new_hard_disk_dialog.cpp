@@ -22,7 +22,7 @@ constexpr UINT kProgressIntervalMs = 33;
 
 const char* ErrorTextFor(fileio::FileError error) {
     switch (error) {
-        case fileio::FileError::InvalidPath: return texts::kPathInvalid;
+        case fileio::FileError::BadPath: return texts::kPathInvalid;
         case fileio::FileError::AccessDenied: return texts::kAccessDenied;
         case fileio::FileError::DiskFull: return texts::kDiskFull;
         default: return texts::kFileAccessError;
@@ -71,17 +71,15 @@ bool NewHardDiskDialog::Confirm(int size) {
         services.ShowMessage(m_hWnd, texts::kEnterFileSize, MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    if (size > kLargeDiskMegabytes &&
-        services.ShowMessage(m_hWnd, texts::kLargeDiskQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) {
-        return false;
-    }
+    return size <= kLargeDiskMegabytes ||
+           services.ShowMessage(m_hWnd, texts::kLargeDiskQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+bool NewHardDiskDialog::ConfirmReplace() {
     // A typed name of an existing file may be a disk with the user's data; one chosen in the
     // field's save-as dialog was asked about there already.
-    if (IsExistingFile(m_strFileName) && m_strFileName != m_fileNameEdit.ChosenPath() &&
-        services.ShowMessage(m_hWnd, m_strFileName + texts::kReplaceQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) {
-        return false;
-    }
-    return true;
+    return !IsExistingFile(m_strFileName) || m_strFileName == m_fileNameEdit.ChosenPath() ||
+           GetServices().ShowMessage(m_hWnd, m_strFileName + texts::kReplaceQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void NewHardDiskDialog::ShowProgress(int block) {
@@ -99,11 +97,15 @@ void NewHardDiskDialog::OnOK() {
     if (!Confirm(size)) return;
     // Written beside the target and renamed over it only when complete: a failure leaves the
     // earlier file as it was and nothing half written. A target that cannot be created is
-    // reported here, before any data is written.
+    // reported here, before any data is written and before asking about replacing it.
     m_pFile = std::make_unique<fileio::AtomicFile>();
     const fileio::FileError error = m_pFile->Open(m_strFileName);
     if (error != fileio::FileError::None) {
         FinishWriting(error);
+        return;
+    }
+    if (!ConfirmReplace()) {
+        m_pFile.reset();
         return;
     }
     StartWriting(size);

@@ -27,7 +27,10 @@ protected:
     void OnCancel() override;
 
 private:
+    // The checks of name and size, then the question about a large image.
     bool Confirm(int size);
+    // The question about replacing an existing file of a typed name.
+    bool ConfirmReplace();
     void ShowProgress(int block);
     void StartWriting(int size);
     fileio::FileError StopWriting();

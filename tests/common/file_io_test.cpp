@@ -17,14 +17,14 @@ TEST(FileIo, ReplaceWritesExactBytesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(CountEntries(dir.path()), 1);
 
     std::string read;
-    ASSERT_TRUE(fileio::ReadWholeFile(path, read));
+    ASSERT_EQ(fileio::ReadWholeFile(path, read), fileio::FileError::None);
     EXPECT_EQ(read, bytes);
 }
 
 TEST(FileIo, FailuresAreReportedAndTouchNothing) {
     TempDir dir;
     std::string read = "stale";
-    EXPECT_FALSE(fileio::ReadWholeFile(dir.File("missing.ini"), read));
+    EXPECT_EQ(fileio::ReadWholeFile(dir.File("missing.ini"), read), fileio::FileError::FileNotFound);
     EXPECT_TRUE(read.empty());
     EXPECT_FALSE(fileio::ReplaceFileAtomically(dir.File("no-such-folder") + "/x.ini", "data"));
     EXPECT_EQ(CountEntries(dir.path()), 0);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <random>
 
+#include "settings/ini_file.h"
 #include "settings/profile.h"
 #include "settings/schema.h"
 #include "support/cp932_literal.h"
@@ -117,6 +118,16 @@ TEST_F(ProfileWriterTest, FailedWriteReportsAndLeavesTheOldFileWhole) {
     EXPECT_EQ(ReadBytes(m_strProfile), "[KMX]\r\nFDD1=precious\r\n");
     EXPECT_EQ(CountEntries(m_dir.path()), 3);
 }
+
+#ifndef _WIN32
+TEST_F(ProfileWriterTest, AFileThatIsThereButCannotBeReadIsNeverReplaced) {
+    // A link to itself: there, but every read of it fails. Only a missing file starts empty.
+    std::filesystem::create_symlink("profile.ini", m_strProfile);
+    EXPECT_FALSE(WriteProfile(m_strProfile, m_strLauncherIni, m_slots, false, m_settings));
+    EXPECT_FALSE(ini::WriteIniStrings(m_strProfile, "ORVANE Settings", {{"Wait", "0"}}));
+    EXPECT_TRUE(std::filesystem::is_symlink(m_strProfile));
+}
+#endif
 
 TEST_F(ProfileWriterTest, WriteThenReadGivesBackTheSameState) {
     // Values the private-profile form keeps unchanged: no outer blanks, no line breaks,

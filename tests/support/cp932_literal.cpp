@@ -38,3 +38,28 @@ std::string Sjis(const char* utf8) {
     return std::string(out.data(), out.size() - outLeft);
 }
 #endif
+
+std::string MarkedFile(const std::string& encoding, const std::string& utf8) {
+    if (encoding == "utf-8") return "\xEF\xBB\xBF" + utf8;
+    const bool bigEndian = encoding == "utf-16be";
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    const auto put = [&](unsigned unit) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        unsigned code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (int k = 1; k < length; ++k) code = code << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += static_cast<std::size_t>(length);
+        if (code < 0x10000) {
+            put(code);
+        } else {
+            put(0xD800 + ((code - 0x10000) >> 10));
+            put(0xDC00 + ((code - 0x10000) & 0x3FF));
+        }
+    }
+    return bytes;
+}

@@ -5,3 +5,5 @@
 
 // The code page 932 form of a UTF-8 text (iconv natively, the platform's converter on Windows).
 std::string Sjis(const char* utf8);
+// A UTF-8 text as the bytes of a file marked as "utf-8", "utf-16le" or "utf-16be", mark first.
+std::string MarkedFile(const std::string& encoding, const std::string& utf8);

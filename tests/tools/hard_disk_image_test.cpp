@@ -119,7 +119,7 @@ TEST(HardDiskImage, AFullDiskLeavesTheEarlierFileAndNoTemporaryFile) {
 TEST(AtomicFile, ErrorsAreClassifiedBeforeAnythingIsWritten) {
     TempDir dir;
     fileio::AtomicFile file;
-    EXPECT_EQ(file.Open(dir.File("missing") + "/disk.khd"), fileio::FileError::InvalidPath);
+    EXPECT_EQ(file.Open(dir.File("missing") + "/disk.khd"), fileio::FileError::BadPath);
     std::filesystem::create_directory(dir.File("folder.khd"));
     EXPECT_EQ(file.Open(dir.File("folder.khd")), fileio::FileError::AccessDenied);
     EXPECT_EQ(CountEntries(dir.path()), 1);

@@ -8,7 +8,9 @@
 #include "common/texts.h"
 #include "resource.h"
 #include "support/dialog_driver.h"
+#include "support/held_file.h"
 #include "support/scripted_services.h"
+#include "support/temp_dir.h"
 #include "tools/new_hard_disk_dialog.h"
 
 using namespace std::string_literals;
@@ -135,18 +137,18 @@ TEST_F(NewHardDiskTest, FileErrorsKeepTheDialogOpenAndTheEarlierFile) {
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
     ScriptedServices services;
     services.AnswerMessage(IDOK);
-    services.AnswerMessage(IDYES);  // replace the existing file?
     services.AnswerMessage(IDOK);
     services.AnswerMessage(IDOK);
     Submit(kFolder + "\\missing\\disk.khd", "1");
     Submit(readOnly, "1");
     Submit(kFolder, "1");  // a folder's name
     EXPECT_FALSE(m_dialog->IsEnded());
-    ASSERT_EQ(services.m_messages.size(), 4u);
+    // A target that cannot be replaced is reported without asking about replacing it.
+    ASSERT_EQ(services.m_messages.size(), 3u);
     EXPECT_EQ(services.m_messages[0], kFolder + "\\missing\\disk.khd" + Sjis("\nファイルのパスが有効ではありません。"));
     EXPECT_EQ(services.m_messageTypes[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(services.m_messages[2], readOnly + Sjis("\nファイルが開けません。アクセスが拒否されました。"));
-    EXPECT_EQ(services.m_messages[3], kFolder + Sjis("\nファイルが開けません。アクセスが拒否されました。"));
+    EXPECT_EQ(services.m_messages[1], readOnly + Sjis("\nファイルが開けません。アクセスが拒否されました。"));
+    EXPECT_EQ(services.m_messages[2], kFolder + Sjis("\nファイルが開けません。アクセスが拒否されました。"));
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(ReadFileText(readOnly), "kept");
     EXPECT_EQ(FilesInFolder(), 1);
@@ -257,17 +259,52 @@ TEST_F(ImageToolsFromTheMainDialog, FontBitmapsAreWrittenWholeAndNamedInTheFontF
 
 TEST_F(ImageToolsFromTheMainDialog, AnUnopenableFontTargetKeepsTheFieldAndLeavesNoFile) {
     const std::string locked = "D:\\orvane\\locked.bmp";
+    const std::string held = "D:\\orvane\\held.bmp";
     MakeFile(locked, "kept");
+    MakeFile(held, "held");
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    auto holder = std::make_unique<HeldFile>(held, FILE_SHARE_READ);
+    ASSERT_TRUE(holder->IsHeld());
     ScriptedServices services;
-    services.AnswerFont(GothicFont(16));
-    services.AnswerFile(locked);
-    services.AnswerMessage(IDOK);
+    for (const std::string& target : {locked, held}) {
+        services.AnswerFont(GothicFont(16));
+        services.AnswerFile(target);
+        services.AnswerMessage(IDOK);
+    }
     ASSERT_NE(Start(), nullptr);
     ClickButton(Window(), IDC_NEW_FONT);
+    ClickButton(Window(), IDC_NEW_FONT);
     EXPECT_EQ(ControlText(IDC_FONT), "old.bmp");
-    EXPECT_EQ(services.m_messages, std::vector<std::string>{locked + Sjis("\nファイルが開けませんでした。")});
-    EXPECT_EQ(services.m_messageTypes, std::vector<UINT>{MB_OK});
+    EXPECT_EQ(services.m_messages, (std::vector<std::string>{locked + Sjis("\nファイルが開けませんでした。"),
+                                                             held + Sjis("\nファイルが開けませんでした。")}));
+    EXPECT_EQ(services.m_messageTypes, (std::vector<UINT>{MB_OK, MB_OK}));
+    holder.reset();
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(ReadFileText(locked), "kept");
+    EXPECT_EQ(ReadFileText(held), "held");
+    EXPECT_EQ(CountEntries("D:\\orvane"), 3);  // the emulator's folder and the two targets, no temporary file
+}
+
+TEST_F(NewHardDiskTest, TargetsThatCannotBeCreatedAreReportedBeforeAnyDataIsWritten) {
+    const std::string held = kFolder + "\\held.khd";
+    MakeFile(held, "another program's disk");
+    auto holder = std::make_unique<HeldFile>(held, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(holder->IsHeld());
+    ScriptedServices services;
+    services.AnswerMessage(IDOK);
+    services.AnswerMessage(IDOK);
+    services.AnswerMessage(IDOK);
+    Submit(kFolder + "\\a<b.khd", "64");
+    Submit(kFolder + "\\CON.khd", "64");
+    Submit(held, "64");
+    ASSERT_EQ(services.m_messages.size(), 3u);
+    EXPECT_EQ(services.m_messages[0], kFolder + "\\a<b.khd" + Sjis("\nファイルのパスが有効ではありません。"));
+    EXPECT_EQ(services.m_messages[1], kFolder + "\\CON.khd" + Sjis("\nファイルのパスが有効ではありません。"));
+    // A sharing violation is "any other error" to this dialog.
+    EXPECT_EQ(services.m_messages[2], held + Sjis("\nファイルアクセスエラーです。中止します。"));
+    EXPECT_FALSE(m_dialog->IsEnded());
+    EXPECT_EQ(SizeField(), "64");
+    EXPECT_EQ(FilesInFolder(), 1);
+    holder.reset();
+    EXPECT_EQ(ReadFileText(held), "another program's disk");
 }
