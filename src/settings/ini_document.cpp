@@ -37,17 +37,17 @@ constexpr std::string_view kEndings[] = {"", "\r\n", "\n", "\r"};
 }  // namespace
 
 // Calls take(line, ending) for every line of data, a text in the encoding without its mark.
-// Lines end at CR LF, LF or a lone CR, each one code unit; an odd last byte of UTF-16 text
-// stays with the last line.
+// Lines end at CR LF, LF or a lone CR, each one code unit.
 template <typename Take>
 void IniDocument::SplitLines(std::string_view data, textenc::Encoding encoding, Take take) {
     const std::size_t unit = textenc::UnitSize(encoding);
-    const auto charAt = [&](std::size_t pos) { return pos + unit <= data.size() ? textenc::AsciiAt(data, pos, encoding) : '\0'; };
+    const auto charAt = [&](std::size_t pos) {
+        return pos + unit <= data.size() ? textenc::AsciiAt(data, pos, encoding) : '\0';
+    };
     std::size_t pos = 0;
     while (pos < data.size()) {
         std::size_t end = pos;
         while (end < data.size() && charAt(end) != '\r' && charAt(end) != '\n') end += unit;
-        if (end > data.size()) end = data.size();
         Ending ending = Ending::None;
         std::size_t next = end;
         if (charAt(next) == '\n') {
@@ -66,7 +66,13 @@ void IniDocument::SplitLines(std::string_view data, textenc::Encoding encoding, 
 IniDocument::IniDocument(std::string_view bytes) : m_encoding(textenc::DetectEncoding(bytes)) {
     const std::string_view stored = m_storage.emplace_back(bytes);
     if (m_encoding != textenc::Encoding::Cp932) {
-        ParseMarked(stored.substr(textenc::Mark(m_encoding).size()));
+        std::string_view text = stored.substr(textenc::Mark(m_encoding).size());
+        // An odd last byte of UTF-16 text holds no character; it stays at the file's end.
+        if (text.size() % textenc::UnitSize(m_encoding) != 0) {
+            m_oddLastByte = text.substr(text.size() - 1);
+            text.remove_suffix(1);
+        }
+        ParseMarked(text);
         return;
     }
     SplitLines(stored, m_encoding, [this](std::string_view text, Ending ending) { Append(ParseLine(text, ending)); });
@@ -304,6 +310,7 @@ std::string IniDocument::Compose(bool inOwnEncoding) const {
             bytes += endings[static_cast<int>(line.ending)];
         }
     }
+    if (inOwnEncoding) bytes += m_oddLastByte;
     return bytes;
 }
 

@@ -106,6 +106,7 @@ private:
     std::vector<Section> m_sections{1};
     std::unordered_map<std::string_view, std::size_t, cp932::IgnoreCaseHash, cp932::IgnoreCaseEqual> m_firstSection;
     textenc::Encoding m_encoding = textenc::Encoding::Cp932;
+    std::string_view m_oddLastByte;  // of a UTF-16 file; points into m_storage
 };
 
 }  // namespace ini

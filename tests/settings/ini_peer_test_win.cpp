@@ -18,6 +18,9 @@
 namespace {
 
 constexpr int kFiles = 2200;
+constexpr int kMarkedFiles = 1000;
+// Stands for a character outside code page 932 in the generated text; never generated otherwise.
+constexpr char kForeign[] = "\x01";
 constexpr DWORD kBufferSize = 1 << 16;
 
 bool HasEdgeBlank(const std::string& name) {
@@ -251,7 +254,9 @@ const std::vector<Difference>& DeliberateDifferences() {
 
 class Peer {
 public:
-    explicit Peer(unsigned seed) : m_random(seed) {}
+    // With foreign set, values and comments also hold kForeign, where a marked file puts a
+    // character that code page 932 cannot hold.
+    Peer(unsigned seed, bool foreign) : m_random(seed), m_bForeign(foreign) {}
 
     // A random INI file in the forms the platform reads: sections with duplicate and case-varied
     // names, keys with white space, quotes, comments, lines without "=", CP932 text with 0x5C,
@@ -304,6 +309,11 @@ public:
     }
 
     std::string Value() {
+        if (m_bForeign && Chance(4)) return PlainValue() + kForeign + PlainValue();
+        return PlainValue();
+    }
+
+    std::string PlainValue() {
         switch (Below(8)) {
             case 0: return "";
             case 1: return std::to_string(static_cast<int>(m_random() % 2001) - 1000);
@@ -375,7 +385,7 @@ public:
 
     std::string Default() {
         if (Chance(2)) return "";
-        std::string value = Value();
+        std::string value = PlainValue();
         if (Chance(3)) value += "   ";
         return value;
     }
@@ -385,8 +395,74 @@ public:
 
 private:
     std::mt19937 m_random;
+    bool m_bForeign;
     std::vector<std::string> m_names;
 };
+
+// The forms a file may take: code page 932 bytes, or one of the three marked encodings.
+enum class Form { Ansi, Utf8, Utf16Le, Utf16Be };
+
+const char* FormName(Form form) {
+    static const char* const names[] = {"ANSI (code page 932)", "UTF-8 with mark", "UTF-16LE with mark", "UTF-16BE with mark"};
+    return names[static_cast<int>(form)];
+}
+
+std::wstring Widen(UINT codePage, const std::string& text) {
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0)), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string Narrow(UINT codePage, const std::wstring& wide) {
+    std::string text(static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+    return text;
+}
+
+// A generated file in a form: its bytes on disk, and its text as the platform's functions give
+// it in code page 932, for the rules. Each placeholder becomes a character outside code page 932
+// (a Latin letter, the euro sign, a Hangul syllable, an emoji as a surrogate pair).
+struct FormedFile {
+    std::string bytes;
+    std::string text;
+};
+
+FormedFile InForm(const std::string& generated, Form form, unsigned& turn) {
+    if (form == Form::Ansi) return {generated, generated};
+    static const std::wstring foreign[] = {L"\u00E9", L"\u00FC", L"\u20AC", L"\uD55C", L"\U0001F600"};
+    std::wstring wide;
+    for (wchar_t c : Widen(932, generated)) {
+        if (c == static_cast<unsigned char>(kForeign[0])) wide += foreign[turn++ % std::size(foreign)];
+        else wide += c;
+    }
+    std::string bytes;
+    if (form == Form::Utf8) {
+        bytes = "\xEF\xBB\xBF" + Narrow(CP_UTF8, wide);
+    } else {
+        const bool bigEndian = form == Form::Utf16Be;
+        bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (wchar_t c : wide) {
+            const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+            bytes += bigEndian ? high : low;
+            bytes += bigEndian ? low : high;
+        }
+    }
+    return {bytes, Narrow(CP_ACP, wide)};
+}
+
+// Whether a file is wholly in the form it began in: its mark, whole UTF-16 code units, valid UTF-8.
+bool InOneEncoding(const std::string& bytes, Form form) {
+    switch (form) {
+        case Form::Ansi: return true;
+        case Form::Utf8: {
+            if (bytes.rfind("\xEF\xBB\xBF", 0) != 0) return false;
+            const std::string rest = bytes.substr(3);
+            return rest.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, rest.data(), static_cast<int>(rest.size()), nullptr, 0) > 0;
+        }
+        default:
+            return bytes.size() % 2 == 0 && bytes.rfind(form == Form::Utf16Le ? "\xFF\xFE" : "\xFE\xFF", 0) == 0;
+    }
+}
 
 std::string JoinList(const std::vector<std::string>& items) {
     std::string joined;
@@ -417,6 +493,14 @@ std::string PlatformString(const std::string& section, const std::string& key, c
     const DWORD count = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer.data(), kBufferSize,
                                                  path.c_str());
     return std::string(buffer.data(), count);
+}
+
+// A section in UTF-16 through the wide function, as UTF-8 for the comparison.
+std::string PlatformSectionWide(const std::string& section, const std::string& path) {
+    std::vector<wchar_t> buffer(kBufferSize);
+    const DWORD count = GetPrivateProfileSectionW(Widen(CP_ACP, section).c_str(), buffer.data(), kBufferSize,
+                                                  Widen(CP_ACP, path).c_str());
+    return Narrow(CP_UTF8, std::wstring(buffer.data(), count));
 }
 
 class Recorder {
@@ -473,14 +557,24 @@ private:
 
 }  // namespace
 
-TEST(IniPeer, ReadsAgreeWithThePlatformOnGeneratedFiles) {
+class IniPeer : public ::testing::TestWithParam<Form> {
+protected:
+    Form form() const { return GetParam(); }
+    int Files(int ansiFiles) const { return form() == Form::Ansi ? ansiFiles : kMarkedFiles; }
+    unsigned Seed(unsigned ansiSeed) const { return ansiSeed + 1000 * static_cast<unsigned>(form()); }
+};
+
+TEST_P(IniPeer, ReadsAgreeWithThePlatformOnGeneratedFiles) {
     TempDir dir;
-    Peer peer(20261208);
+    Peer peer(Seed(20261208), form() != Form::Ansi);
     Recorder recorder;
-    for (int n = 0; n < kFiles; ++n) {
-        const std::string bytes = peer.GenerateFile();
+    unsigned turn = 0;
+    const int files = Files(kFiles);
+    for (int n = 0; n < files; ++n) {
+        const FormedFile file = InForm(peer.GenerateFile(), form(), turn);
+        const std::string& bytes = file.text;
         const std::string path = dir.File("read" + std::to_string(n) + ".ini");
-        WriteBytes(path, bytes);
+        WriteBytes(path, file.bytes);
         const ini::IniDocument doc = ini::LoadIniFile(path);
 
         recorder.Compare({"names", bytes, "", "", "", JoinList(doc.GetSectionNames()), PlatformNames(path)});
@@ -501,27 +595,31 @@ TEST(IniPeer, ReadsAgreeWithThePlatformOnGeneratedFiles) {
             }
         }
     }
-    recorder.Report("reads");
+    recorder.Report((std::string("reads, ") + FormName(form()) + ", " + std::to_string(files) + " files").c_str());
 }
 
-TEST(IniPeer, WritesReadBackAsThePlatformsOwnWrites) {
+TEST_P(IniPeer, WritesReadBackAsThePlatformsOwnWrites) {
     TempDir dir;
-    Peer peer(777);
+    Peer peer(Seed(777), form() != Form::Ansi);
     Recorder recorder;
-    for (int n = 0; n < kFiles / 2; ++n) {
-        const std::string bytes = peer.GenerateFile();
+    unsigned turn = 0;
+    const int files = Files(kFiles / 2);
+    for (int n = 0; n < files; ++n) {
+        const FormedFile file = InForm(peer.GenerateFile(), form(), turn);
         const std::string ours = dir.File("ours" + std::to_string(n) + ".ini");
         const std::string theirs = dir.File("theirs" + std::to_string(n) + ".ini");
+        // A plain file may not exist yet; a marked one may hold its mark alone.
         const bool startEmpty = peer.Chance(10);
-        if (!startEmpty) WriteBytes(theirs, bytes);
-        ini::IniDocument doc(startEmpty ? std::string() : bytes);
+        const FormedFile start = !startEmpty ? file : form() == Form::Ansi ? FormedFile() : InForm("", form(), turn);
+        if (form() != Form::Ansi || !startEmpty) WriteBytes(theirs, start.bytes);
+        ini::IniDocument doc(start.bytes);
 
         std::vector<std::pair<std::string, std::string>> written;
         std::string writeLog;
         for (int w = 1 + peer.Below(6); w > 0; --w) {
             const std::string section = peer.Chance(4) ? peer.Name() : peer.AskSection();
             const std::string key = peer.AskKey(doc.GetSectionEntries(section));
-            std::string value = peer.Value();
+            std::string value = peer.PlainValue();
             if (peer.Chance(8)) value = " " + value + " ";
             doc.WriteString(section, key, value);
             WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), theirs.c_str());
@@ -529,9 +627,11 @@ TEST(IniPeer, WritesReadBackAsThePlatformsOwnWrites) {
             writeLog += "[" + section + "] " + key + " = " + value + "\n";
         }
         ASSERT_TRUE(ini::SaveIniFile(ours, doc));
+        if (!InOneEncoding(ReadBytes(ours), form())) ADD_FAILURE() << "written in two encodings:\n" << writeLog;
 
-        // Both files read back through the platform.
-        const std::string original = startEmpty ? std::string() : bytes;
+        // Both files read back through the platform; in a marked file, every section also in
+        // UTF-16, where a character that code page 932 cannot hold is still itself.
+        const std::string& original = start.text;
         const std::string names = PlatformNames(theirs);
         recorder.Compare({"names", original, "", "", "", PlatformNames(ours), names, written, writeLog});
         for (const auto& [section, key] : written) {
@@ -540,6 +640,20 @@ TEST(IniPeer, WritesReadBackAsThePlatformsOwnWrites) {
             recorder.Compare({"string", original, section, key, "", PlatformString(section, key, "?", ours),
                               PlatformString(section, key, "?", theirs), written, writeLog});
         }
+        if (form() == Form::Ansi) continue;
+        for (std::size_t at = 0; at < names.size() && names[at] != '\0'; at = names.find('\0', at) + 1) {
+            const std::string section = names.substr(at, names.find('\0', at) - at);
+            recorder.Compare({"section", original, section, "", "", PlatformSectionWide(section, ours),
+                              PlatformSectionWide(section, theirs), written, writeLog});
+        }
     }
-    recorder.Report("writes");
+    recorder.Report((std::string("writes, ") + FormName(form()) + ", " + std::to_string(files) + " files").c_str());
 }
+
+std::string FormTestName(const ::testing::TestParamInfo<Form>& info) {
+    static const char* const names[] = {"Ansi", "Utf8", "Utf16Le", "Utf16Be"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, IniPeer, ::testing::Values(Form::Ansi, Form::Utf8, Form::Utf16Le, Form::Utf16Be),
+                         FormTestName);
