@@ -10,30 +10,44 @@ namespace textenc {
 
 namespace {
 
-// Converts input (in units of inputUnit bytes) with iconv; a unit it cannot convert is skipped
-// and replacement (bytes in the target encoding) put in its place.
-std::string Convert(const char* from, const char* to, std::string_view input, std::size_t inputUnit,
-                    std::string_view replacement) {
-    std::string output;
-    iconv_t converter = iconv_open(to, from);
-    if (converter == reinterpret_cast<iconv_t>(-1)) return output;
-    char* in = const_cast<char*>(input.data());
-    std::size_t inLeft = input.size();
-    char buffer[4096];
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-        output.append(buffer, static_cast<std::size_t>(out - buffer));
-        if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-        const std::size_t skip = inLeft < inputUnit ? inLeft : inputUnit;
-        in += skip;
-        inLeft -= skip;
-        output += replacement;
+// One iconv conversion direction, opened once per thread.
+class Converter {
+public:
+    Converter(const char* from, const char* to) : m_handle(iconv_open(to, from)) {}
+    ~Converter() {
+        if (IsOpen()) iconv_close(m_handle);
     }
-    iconv_close(converter);
-    return output;
-}
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts input (in units of inputUnit bytes); a unit it cannot convert is skipped and
+    // replacement (bytes in the target encoding) put in its place.
+    std::string Convert(std::string_view input, std::size_t inputUnit, std::string_view replacement) {
+        std::string output;
+        if (!IsOpen()) return output;
+        iconv(m_handle, nullptr, nullptr, nullptr, nullptr);  // a fresh start
+        char* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        char buffer[4096];
+        while (inLeft > 0) {
+            char* out = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t result = iconv(m_handle, &in, &inLeft, &out, &outLeft);
+            output.append(buffer, static_cast<std::size_t>(out - buffer));
+            if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+            const std::size_t skip = inLeft < inputUnit ? inLeft : inputUnit;
+            in += skip;
+            inLeft -= skip;
+            output += replacement;
+        }
+        return output;
+    }
+
+private:
+    bool IsOpen() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
+
+    iconv_t m_handle;
+};
 
 std::u16string FromLittleEndianBytes(const std::string& bytes) {
     std::u16string units(bytes.size() / 2, u'\0');
@@ -58,19 +72,23 @@ constexpr std::string_view kReplacementUtf16 = "\xFD\xFF";  // U+FFFD, little en
 }  // namespace
 
 std::u16string Utf16FromCp932(std::string_view text) {
-    return FromLittleEndianBytes(Convert("CP932", "UTF-16LE", text, 1, kReplacementUtf16));
+    thread_local Converter converter("CP932", "UTF-16LE");
+    return FromLittleEndianBytes(converter.Convert(text, 1, kReplacementUtf16));
 }
 
 std::string Cp932FromUtf16(std::u16string_view text) {
-    return Convert("UTF-16LE", "CP932", ToLittleEndianBytes(text), 2, "?");
+    thread_local Converter converter("UTF-16LE", "CP932");
+    return converter.Convert(ToLittleEndianBytes(text), 2, "?");
 }
 
 std::u16string Utf16FromUtf8(std::string_view text) {
-    return FromLittleEndianBytes(Convert("UTF-8", "UTF-16LE", text, 1, kReplacementUtf16));
+    thread_local Converter converter("UTF-8", "UTF-16LE");
+    return FromLittleEndianBytes(converter.Convert(text, 1, kReplacementUtf16));
 }
 
 std::string Utf8FromUtf16(std::u16string_view text) {
-    return Convert("UTF-16LE", "UTF-8", ToLittleEndianBytes(text), 2, "\xEF\xBF\xBD");
+    thread_local Converter converter("UTF-16LE", "UTF-8");
+    return converter.Convert(ToLittleEndianBytes(text), 2, "\xEF\xBF\xBD");
 }
 
 }  // namespace textenc
