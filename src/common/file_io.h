@@ -63,6 +63,11 @@ private:
 // failure that means "there is no such file": any other says that a file may be there.
 FileError ReadWholeFile(const std::string& path, std::string& contents);
 
+// Reads a file that is about to be rewritten: a missing file reads as empty. False when a file
+// is there but could not be read (held by another program, a permission that denies reading):
+// it must then not be replaced, or a passing failure would cost it its contents.
+bool ReadForRewrite(const std::string& path, std::string& contents);
+
 // Replaces the file with contents through an AtomicFile; false when any step failed.
 bool ReplaceFileAtomically(const std::string& path, const std::string& contents);
 

@@ -11,6 +11,8 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
+}  // namespace
+
 std::u16string Utf16FromBytes(std::string_view bytes, bool bigEndian) {
     std::u16string units(bytes.size() / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
@@ -32,8 +34,6 @@ std::string BytesFromUtf16(std::u16string_view units, bool bigEndian) {
     }
     return bytes;
 }
-
-}  // namespace
 
 Encoding DetectEncoding(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) return Encoding::Utf8;

@@ -1,4 +1,5 @@
-// The conversions between code page 932, UTF-8 and UTF-16 that each platform supplies.
+// The conversions between code page 932, UTF-8 and UTF-16 that each platform supplies, and the
+// UTF-16 byte orders that all share.
 #pragma once
 
 #include <string>
@@ -10,5 +11,8 @@ std::u16string Utf16FromCp932(std::string_view text);
 std::string Cp932FromUtf16(std::u16string_view text);
 std::u16string Utf16FromUtf8(std::string_view text);
 std::string Utf8FromUtf16(std::u16string_view text);
+
+std::u16string Utf16FromBytes(std::string_view bytes, bool bigEndian);
+std::string BytesFromUtf16(std::u16string_view units, bool bigEndian);
 
 }  // namespace textenc

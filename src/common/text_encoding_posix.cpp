@@ -49,46 +49,28 @@ private:
     iconv_t m_handle;
 };
 
-std::u16string FromLittleEndianBytes(const std::string& bytes) {
-    std::u16string units(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
-    }
-    return units;
-}
-
-std::string ToLittleEndianBytes(std::u16string_view units) {
-    std::string bytes;
-    for (const char16_t unit : units) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
 constexpr std::string_view kReplacementUtf16 = "\xFD\xFF";  // U+FFFD, little endian
 
 }  // namespace
 
 std::u16string Utf16FromCp932(std::string_view text) {
     thread_local Converter converter("CP932", "UTF-16LE");
-    return FromLittleEndianBytes(converter.Convert(text, 1, kReplacementUtf16));
+    return Utf16FromBytes(converter.Convert(text, 1, kReplacementUtf16), false);
 }
 
 std::string Cp932FromUtf16(std::u16string_view text) {
     thread_local Converter converter("UTF-16LE", "CP932");
-    return converter.Convert(ToLittleEndianBytes(text), 2, "?");
+    return converter.Convert(BytesFromUtf16(text, false), 2, "?");
 }
 
 std::u16string Utf16FromUtf8(std::string_view text) {
     thread_local Converter converter("UTF-8", "UTF-16LE");
-    return FromLittleEndianBytes(converter.Convert(text, 1, kReplacementUtf16));
+    return Utf16FromBytes(converter.Convert(text, 1, kReplacementUtf16), false);
 }
 
 std::string Utf8FromUtf16(std::u16string_view text) {
     thread_local Converter converter("UTF-16LE", "UTF-8");
-    return converter.Convert(ToLittleEndianBytes(text), 2, "\xEF\xBF\xBD");
+    return converter.Convert(BytesFromUtf16(text, false), 2, "\xEF\xBF\xBD");
 }
 
 }  // namespace textenc

@@ -1,7 +1,6 @@
 // INI parsing, look-up and in-place rewriting with the platform's private-profile rules.
 #include "settings/ini_document.h"
 
-#include <algorithm>
 #include <iterator>
 
 #include "settings/text_value.h"

@@ -52,9 +52,8 @@ public:
     // place, a new key goes after the section's last entry, a new section at the end.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
-    // Replaces the lines in front of the first header or comment line with lines, and ends every
-    // line that ended in LF or with the file in CR LF: the file as a text file written line by
-    // line takes it up.
+    // Replaces the lines in front of the first header or comment line with lines, and ends in
+    // CR LF every line that ended in LF or with the file, as writing the lines as text would.
     void ReplaceLeadingLines(const std::vector<std::string>& lines);
 
     // The whole file as bytes in its own encoding, mark included.

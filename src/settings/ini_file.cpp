@@ -18,8 +18,7 @@ bool SaveIniFile(const std::string& path, const IniDocument& document) {
 bool WriteIniStrings(const std::string& path, std::string_view section,
                      std::initializer_list<std::pair<std::string_view, std::string_view>> entries) {
     std::string bytes;
-    const fileio::FileError read = fileio::ReadWholeFile(path, bytes);
-    if (read != fileio::FileError::None && read != fileio::FileError::FileNotFound) return false;
+    if (!fileio::ReadForRewrite(path, bytes)) return false;
     IniDocument document(bytes);
     for (const auto& [key, value] : entries) document.WriteString(section, key, value);
     return SaveIniFile(path, document);

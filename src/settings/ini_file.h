@@ -17,9 +17,8 @@ IniDocument LoadIniFile(const std::string& path);
 bool SaveIniFile(const std::string& path, const IniDocument& document);
 
 // Sets keys in one section of the file: read, changed in memory, replaced atomically. A missing
-// file is created; one that exists but could not be read (held by another program, a permission
-// that denies reading) is left as it is, so a passing failure never costs it its other contents.
-// False when nothing was written.
+// file is created; one that is there but could not be read is left as it is. False when nothing
+// was written.
 bool WriteIniStrings(const std::string& path, std::string_view section,
                      std::initializer_list<std::pair<std::string_view, std::string_view>> entries);
 

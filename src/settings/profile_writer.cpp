@@ -41,8 +41,6 @@ std::string ComposeProfile(std::string_view oldBytes, const ProfileKeys& keys, c
 bool WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
                   bool legacy, const std::vector<SettingItem>& settings) {
     std::string old;
-    // Only a missing file starts empty: one that is there but could not be read is left as it is.
-    const fileio::FileError read = fileio::ReadWholeFile(path, old);
-    if (read != fileio::FileError::None && read != fileio::FileError::FileNotFound) return false;
+    if (!fileio::ReadForRewrite(path, old)) return false;
     return fileio::ReplaceFileAtomically(path, ComposeProfile(old, ReadProfileKeys(launcherIniPath), slots, legacy, settings));
 }
