@@ -137,7 +137,10 @@ bool Unquoted(const std::string& text, std::string& inner) {
 
 // A behaviour in which Windows (whose rules the engine follows) and Wine (the peer here) differ.
 // Whether it may explain a disagreement is decided per query, from the file's text and the
-// query alone; maxShare bounds the share of all comparisons it may explain.
+// query alone; maxShare bounds the share of all comparisons it may explain. The same rules hold
+// for files with a byte-order mark, read as their code page 932 text. Those files follow Wine,
+// with no entry here: Windows reads UTF-16LE with its mark as documented, while its handling of
+// the UTF-8 and UTF-16BE marks is unverified.
 struct Difference {
     const char* name;
     const char* reason;
