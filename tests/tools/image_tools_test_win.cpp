@@ -294,9 +294,16 @@ TEST_F(NewHardDiskTest, TargetsThatCannotBeCreatedAreReportedBeforeAnyDataIsWrit
     services.AnswerMessage(IDOK);
     services.AnswerMessage(IDOK);
     services.AnswerMessage(IDOK);
-    Submit(kFolder + "\\a<b.khd", "64");
-    Submit(kFolder + "\\CON.khd", "64");
-    Submit(held, "64");
+    m_dialog = std::make_unique<NewHardDiskDialog>();
+    ASSERT_NE(m_dialog->Create(), nullptr);
+    for (const std::string& name : {kFolder + "\\a<b.khd", kFolder + "\\CON.khd", held}) {
+        SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_FILE_NAME, name.c_str());
+        SetDlgItemTextA(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE, "64");
+        ClickButton(m_dialog->GetSafeHwnd(), IDOK);
+        // Reported within the click: no writing began.
+        EXPECT_FALSE(m_dialog->IsWriting()) << name;
+        ASSERT_TRUE(PumpUntil([&] { return !m_dialog->IsWriting(); }));
+    }
     ASSERT_EQ(services.m_messages.size(), 3u);
     EXPECT_EQ(services.m_messages[0], kFolder + "\\a<b.khd" + Sjis("\nファイルのパスが有効ではありません。"));
     EXPECT_EQ(services.m_messages[1], kFolder + "\\CON.khd" + Sjis("\nファイルのパスが有効ではありません。"));
