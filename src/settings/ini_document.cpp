@@ -40,8 +40,10 @@ constexpr std::string_view kEndings[] = {"", "\r\n", "\n", "\r"};
 template <typename Take>
 void IniDocument::SplitLines(std::string_view data, textenc::Encoding encoding, Take take) {
     const std::size_t unit = textenc::UnitSize(encoding);
-    const auto charAt = [&](std::size_t pos) {
-        return pos + unit <= data.size() ? textenc::AsciiAt(data, pos, encoding) : '\0';
+    // Bytes are compared directly: this is the parse's hot path.
+    const auto charAt = [&](std::size_t pos) -> char {
+        if (pos + unit > data.size()) return '\0';
+        return unit == 1 ? data[pos] : textenc::AsciiAt(data, pos, encoding);
     };
     std::size_t pos = 0;
     while (pos < data.size()) {
