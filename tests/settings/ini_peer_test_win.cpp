@@ -13,6 +13,7 @@
 #include "common/cp932.h"
 #include "settings/ini_document.h"
 #include "settings/ini_file.h"
+#include "support/cp932_literal.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -438,19 +439,8 @@ FormedFile InForm(const std::string& generated, Form form, unsigned& turn) {
         if (c == static_cast<unsigned char>(kForeign[0])) wide += foreign[turn++ % std::size(foreign)];
         else wide += c;
     }
-    std::string bytes;
-    if (form == Form::Utf8) {
-        bytes = "\xEF\xBB\xBF" + Narrow(CP_UTF8, wide);
-    } else {
-        const bool bigEndian = form == Form::Utf16Be;
-        bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-        for (wchar_t c : wide) {
-            const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
-            bytes += bigEndian ? high : low;
-            bytes += bigEndian ? low : high;
-        }
-    }
-    return {bytes, Narrow(CP_ACP, wide)};
+    static const char* const encodings[] = {"", "utf-8", "utf-16le", "utf-16be"};
+    return {MarkedFile(encodings[static_cast<int>(form)], Narrow(CP_UTF8, wide)), Narrow(CP_ACP, wide)};
 }
 
 // Whether a file is wholly in the form it began in: its mark, whole UTF-16 code units, valid UTF-8.
