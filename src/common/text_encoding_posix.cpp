@@ -20,6 +20,14 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
+    // From bytes to UTF-16 (little endian), a malformed byte becoming U+FFFD.
+    std::u16string ToUtf16(std::string_view text) { return Utf16FromBytes(Convert(text, 1, "\xFD\xFF"), false); }
+    // From UTF-16, a character the target cannot hold becoming replacement.
+    std::string FromUtf16(std::u16string_view text, std::string_view replacement) {
+        return Convert(BytesFromUtf16(text, false), 2, replacement);
+    }
+
+private:
     // Converts input (in units of inputUnit bytes); a unit it cannot convert is skipped and
     // replacement (bytes in the target encoding) put in its place.
     std::string Convert(std::string_view input, std::size_t inputUnit, std::string_view replacement) {
@@ -43,34 +51,31 @@ public:
         return output;
     }
 
-private:
     bool IsOpen() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
 
     iconv_t m_handle;
 };
 
-constexpr std::string_view kReplacementUtf16 = "\xFD\xFF";  // U+FFFD, little endian
-
 }  // namespace
 
 std::u16string Utf16FromCp932(std::string_view text) {
     thread_local Converter converter("CP932", "UTF-16LE");
-    return Utf16FromBytes(converter.Convert(text, 1, kReplacementUtf16), false);
+    return converter.ToUtf16(text);
 }
 
 std::string Cp932FromUtf16(std::u16string_view text) {
     thread_local Converter converter("UTF-16LE", "CP932");
-    return converter.Convert(BytesFromUtf16(text, false), 2, "?");
+    return converter.FromUtf16(text, "?");
 }
 
 std::u16string Utf16FromUtf8(std::string_view text) {
     thread_local Converter converter("UTF-8", "UTF-16LE");
-    return Utf16FromBytes(converter.Convert(text, 1, kReplacementUtf16), false);
+    return converter.ToUtf16(text);
 }
 
 std::string Utf8FromUtf16(std::u16string_view text) {
     thread_local Converter converter("UTF-16LE", "UTF-8");
-    return converter.Convert(BytesFromUtf16(text, false), 2, "\xEF\xBF\xBD");
+    return converter.FromUtf16(text, "\xEF\xBF\xBD");
 }
 
 }  // namespace textenc
