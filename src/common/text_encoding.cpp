@@ -63,22 +63,35 @@ char AsciiAt(std::string_view bytes, std::size_t pos, Encoding encoding) {
     }
 }
 
-std::string DecodeToCp932(std::string_view bytes, Encoding encoding) {
+bool HeldByCp932(std::u16string_view text, std::string& cp932) {
+    cp932 = Cp932FromUtf16(text);
+    return Utf16FromCp932(cp932) == text;
+}
+
+std::u16string DecodeToUtf16(std::string_view bytes, Encoding encoding) {
     switch (encoding) {
-        case Encoding::Utf8: return Cp932FromUtf16(Utf16FromUtf8(bytes));
-        case Encoding::Utf16Le: return Cp932FromUtf16(Utf16FromBytes(bytes, false));
-        case Encoding::Utf16Be: return Cp932FromUtf16(Utf16FromBytes(bytes, true));
-        default: return std::string(bytes);
+        case Encoding::Utf8: return Utf16FromUtf8(bytes);
+        case Encoding::Utf16Le: return Utf16FromBytes(bytes, false);
+        case Encoding::Utf16Be: return Utf16FromBytes(bytes, true);
+        default: return Utf16FromCp932(bytes);
     }
 }
 
-std::string EncodeFromCp932(std::string_view text, Encoding encoding) {
+std::string EncodeFromUtf16(std::u16string_view text, Encoding encoding) {
     switch (encoding) {
-        case Encoding::Utf8: return Utf8FromUtf16(Utf16FromCp932(text));
-        case Encoding::Utf16Le: return BytesFromUtf16(Utf16FromCp932(text), false);
-        case Encoding::Utf16Be: return BytesFromUtf16(Utf16FromCp932(text), true);
-        default: return std::string(text);
+        case Encoding::Utf8: return Utf8FromUtf16(text);
+        case Encoding::Utf16Le: return BytesFromUtf16(text, false);
+        case Encoding::Utf16Be: return BytesFromUtf16(text, true);
+        default: return Cp932FromUtf16(text);
     }
+}
+
+std::string DecodeToCp932(std::string_view bytes, Encoding encoding) {
+    return encoding == Encoding::Cp932 ? std::string(bytes) : Cp932FromUtf16(DecodeToUtf16(bytes, encoding));
+}
+
+std::string EncodeFromCp932(std::string_view text, Encoding encoding) {
+    return encoding == Encoding::Cp932 ? std::string(text) : EncodeFromUtf16(Utf16FromCp932(text), encoding);
 }
 
 }  // namespace textenc

@@ -1,5 +1,5 @@
-// The conversions between code page 932, UTF-8 and UTF-16 that each platform supplies, and the
-// UTF-16 byte orders that all share.
+// The conversions between UTF-8 and UTF-16 that each platform supplies (beside those of code
+// page 932 in text_encoding.h), and the UTF-16 byte orders that all share.
 #pragma once
 
 #include <string>
@@ -7,8 +7,6 @@
 
 namespace textenc {
 
-std::u16string Utf16FromCp932(std::string_view text);
-std::string Cp932FromUtf16(std::u16string_view text);
 std::u16string Utf16FromUtf8(std::string_view text);
 std::string Utf8FromUtf16(std::u16string_view text);
 

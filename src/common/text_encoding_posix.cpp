@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "common/text_encoding.h"
 #include "common/text_encoding_platform.h"
 
 namespace textenc {

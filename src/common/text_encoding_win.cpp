@@ -1,7 +1,9 @@
-// Win32 conversions: those of the platform's own profile functions, through the ANSI code page
-// (932 on the systems the program is made for), a character it cannot hold made as they make it.
+// Win32 conversions: code page 932 named as such, never the ANSI code page, so the program reads
+// and writes the same text on every system locale; a character it cannot hold is made as the
+// platform's profile functions make it on a Japanese system.
 #include <windows.h>
 
+#include "common/text_encoding.h"
 #include "common/text_encoding_platform.h"
 
 namespace textenc {
@@ -25,10 +27,12 @@ std::string Narrow(UINT codePage, std::u16string_view text) {
     return narrow;
 }
 
+constexpr UINT kCp932 = 932;
+
 }  // namespace
 
-std::u16string Utf16FromCp932(std::string_view text) { return Widen(CP_ACP, text); }
-std::string Cp932FromUtf16(std::u16string_view text) { return Narrow(CP_ACP, text); }
+std::u16string Utf16FromCp932(std::string_view text) { return Widen(kCp932, text); }
+std::string Cp932FromUtf16(std::u16string_view text) { return Narrow(kCp932, text); }
 std::u16string Utf16FromUtf8(std::string_view text) { return Widen(CP_UTF8, text); }
 std::string Utf8FromUtf16(std::u16string_view text) { return Narrow(CP_UTF8, text); }
 

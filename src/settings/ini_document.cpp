@@ -24,11 +24,35 @@ std::string_view TrimSpaces(std::string_view name) {
     return name;
 }
 
-std::string_view RemoveOuterQuotes(std::string_view value) {
+template <typename Char>
+std::basic_string_view<Char> RemoveOuterQuotes(std::basic_string_view<Char> value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
     }
     return value;
+}
+
+// The trimmed name and value of a key line as every character of a marked file gives it, found
+// as ParseLine finds them in code page 932 text.
+struct KeyParts {
+    std::u16string_view name;
+    std::u16string_view value;
+};
+
+std::optional<KeyParts> SplitKeyLine(std::u16string_view line) {
+    const auto blank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\v'; };
+    std::size_t begin = 0;
+    std::size_t end = line.size();
+    while (begin < end && blank(line[begin])) ++begin;
+    while (end > begin && blank(line[end - 1])) --end;
+    if (begin == end || line[begin] == u';' || line[begin] == u'[') return std::nullopt;
+    const std::size_t equals = line.find(u'=', begin);
+    if (equals >= end) return std::nullopt;
+    std::size_t nameEnd = equals;
+    std::size_t valueBegin = equals + 1;
+    while (nameEnd > begin && blank(line[nameEnd - 1])) --nameEnd;
+    while (valueBegin < end && blank(line[valueBegin])) ++valueBegin;
+    return KeyParts{line.substr(begin, nameEnd - begin), line.substr(valueBegin, end - valueBegin)};
 }
 
 constexpr std::string_view kEndings[] = {"", "\r\n", "\n", "\r"};
@@ -101,11 +125,12 @@ void IniDocument::ParseMarked(std::string_view bytes) {
     }
 }
 
-IniDocument::Line IniDocument::ParseNewLine(std::string text) {
+IniDocument::Line IniDocument::ParseNewLine(std::string text, std::u16string_view exact) {
     if (m_encoding == textenc::Encoding::Cp932) return ParseLine(m_storage.emplace_back(std::move(text)), Ending::CrLf);
     // In a marked file the line is held as it will be written, and read as that reads back, so
     // the document answers as the file it writes will.
-    const std::string_view encoded = m_storage.emplace_back(textenc::EncodeFromCp932(text, m_encoding));
+    const std::string_view encoded = m_storage.emplace_back(exact.empty() ? textenc::EncodeFromCp932(text, m_encoding)
+                                                                          : textenc::EncodeFromUtf16(exact, m_encoding));
     Line line = ParseLine(m_storage.emplace_back(textenc::DecodeToCp932(encoded, m_encoding)), Ending::CrLf);
     line.original = encoded;
     return line;
@@ -185,6 +210,32 @@ std::string IniDocument::GetString(std::string_view section, std::string_view ke
     return std::string(defaultValue);
 }
 
+std::u16string IniDocument::ExactValue(const Line& line) const {
+    if (!line.original) return {};
+    const std::u16string characters = textenc::DecodeToUtf16(*line.original, m_encoding);
+    const std::optional<KeyParts> parts = SplitKeyLine(characters);
+    if (!parts) return {};
+    const std::u16string_view value = RemoveOuterQuotes(parts->value);
+    std::string cp932;
+    // Only a value read apart as its code page 932 text was is an exact form of that text.
+    if (textenc::HeldByCp932(value, cp932) || cp932 != RemoveOuterQuotes(line.Value())) return {};
+    return std::u16string(value);
+}
+
+std::u16string IniDocument::ExactName(const Line& line) const {
+    if (line.original) {
+        const std::u16string characters = textenc::DecodeToUtf16(*line.original, m_encoding);
+        const std::optional<KeyParts> parts = SplitKeyLine(characters);
+        if (parts && textenc::Cp932FromUtf16(parts->name) == line.Name()) return std::u16string(parts->name);
+    }
+    return textenc::Utf16FromCp932(line.Name());
+}
+
+std::u16string IniDocument::GetExactString(std::string_view section, std::string_view key) const {
+    const Line* line = FindKey(section, key);
+    return line == nullptr ? std::u16string() : ExactValue(*line);
+}
+
 std::uint32_t IniDocument::GetInt(std::string_view section, std::string_view key, std::uint32_t defaultValue) const {
     const Line* line = FindKey(section, key);
     if (line == nullptr) return defaultValue;
@@ -214,13 +265,25 @@ std::vector<std::string> IniDocument::GetSectionNames() const {
     return names;
 }
 
-void IniDocument::WriteString(std::string_view sectionName, std::string_view key, std::string_view value) {
+void IniDocument::WriteString(std::string_view sectionName, std::string_view key, std::string_view value,
+                              std::u16string_view exactValue) {
     sectionName = TrimSpaces(sectionName);
     key = TrimSpaces(key);
-    std::string text(key);
-    text += '=';
-    text += value;
-    Line line = ParseNewLine(text);
+    if (!IsMarked()) exactValue = {};
+    // A marked file's line is made of characters, so that a name or value that code page 932
+    // cannot hold keeps every one of them.
+    const auto keyLine = [&](std::string_view name, std::u16string_view exactName) {
+        std::string text(name);
+        text += '=';
+        text += value;
+        if (!IsMarked()) return ParseNewLine(std::move(text));
+        std::u16string characters(exactName);
+        characters += u'=';
+        characters += exactValue.empty() ? textenc::Utf16FromCp932(value) : std::u16string(exactValue);
+        return ParseNewLine(std::move(text), characters);
+    };
+    const std::string text = std::string(key) + "=" + std::string(value);
+    Line line = keyLine(key, textenc::Utf16FromCp932(key));
     // A line that would not read back as a key of this section (a name or value holding a
     // line break, a key that makes it a header) changes the file's structure: parse it anew.
     const bool plainKeyLine = line.kind == LineKind::Key || line.kind == LineKind::Comment;
@@ -244,12 +307,11 @@ void IniDocument::WriteString(std::string_view sectionName, std::string_view key
     Section& section = m_sections[sectionFound->second];
     const auto keyFound = section.firstKeyLine.find(key);
     if (keyFound != section.firstKeyLine.end()) {
-        // Rewritten in place under the file's own spelling of the key.
         Line& existing = section.lines[keyFound->second];
-        std::string rewritten(existing.Name());
-        rewritten += '=';
-        rewritten += value;
-        existing = ParseNewLine(std::move(rewritten));
+        // A key that reads as the value already keeps its line, code unit for code unit.
+        if (RemoveOuterQuotes(existing.Value()) == value && ExactValue(existing) == exactValue) return;
+        // Rewritten in place under the file's own spelling of the key.
+        existing = keyLine(existing.Name(), ExactName(existing));
         if (structural || existing.kind != LineKind::Key) Reparse();
         return;
     }
@@ -271,18 +333,18 @@ void IniDocument::Reparse() {
     *this = IniDocument(Serialize());
 }
 
-void IniDocument::ReplaceLeadingLines(const std::vector<std::string>& lines) {
+void IniDocument::ReplaceLeadingLines(const std::vector<ExactText>& lines) {
     std::vector<Line>& front = m_sections.front().lines;
     auto kept = front.begin();
     while (kept != front.end() && kept->kind != LineKind::Comment) ++kept;
     front.erase(front.begin(), kept);
     std::vector<Line> leading;
     bool structural = false;
-    for (const std::string& text : lines) {
-        leading.push_back(ParseNewLine(text));
+    for (const ExactText& text : lines) {
+        leading.push_back(ParseNewLine(text.cp932, IsMarked() ? std::u16string_view(text.exact) : std::u16string_view()));
         // A line that starts a section or a comment, or holds a line break, changes what follows
         // it; the front part is reached by no name, so its other lines need no index.
-        structural = structural || text.find_first_of("\r\n") != std::string::npos ||
+        structural = structural || text.cp932.find_first_of("\r\n") != std::string::npos ||
                      leading.back().kind == LineKind::Header || leading.back().kind == LineKind::Comment;
     }
     front.insert(front.begin(), leading.begin(), leading.end());

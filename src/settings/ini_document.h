@@ -1,7 +1,8 @@
 // An INI file held in memory: private-profile reads and writes with the platform's rules,
 // parsed once and written back with every byte that a write does not touch. A file with a
-// byte-order mark (UTF-8, UTF-16LE, UTF-16BE) is read as its code page 932 text and written
-// back in its own encoding, its untouched lines code unit for code unit.
+// byte-order mark (UTF-8, UTF-16LE, UTF-16BE) is read as its code page 932 text, each value
+// also exactly where code page 932 cannot hold it, and written back in its own encoding, its
+// untouched lines and unchanged values code unit for code unit.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "common/exact_text.h"
 #include "common/text_encoding.h"
 
 namespace ini {
@@ -30,11 +32,16 @@ public:
 
     // True when at least one section header stands in the file.
     bool HasSections() const { return m_sections.size() > 1; }
+    // True for a file with a byte-order mark, which holds every character.
+    bool IsMarked() const { return m_encoding != textenc::Encoding::Cp932; }
 
     // The value of key in the first section of that name: trimmed, with one matching pair
     // of outer quotes removed. The default (trailing spaces removed) when file, section or
     // key is missing. Section and key names match without regard to case.
     std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    // The same value with every character as a marked file holds it, when code page 932 cannot
+    // hold them all; empty otherwise.
+    std::u16string GetExactString(std::string_view section, std::string_view key) const;
 
     // The value read as a decimal integer with optional sign, wrapping modulo 2^32 as the
     // platform does; 0 for a value without digits; the default when the key is missing.
@@ -49,12 +56,15 @@ public:
     std::vector<std::string> GetSectionNames() const;
 
     // Sets key to value in the first section of that name: an existing key is rewritten in
-    // place, a new key goes after the section's last entry, a new section at the end.
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // place under the file's own spelling of its name, a new key goes after the section's last
+    // entry, a new section at the end. A key that already reads as value is left as it stands.
+    // exactValue, when given, is what a marked file stores; a file in code page 932 stores value.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value,
+                     std::u16string_view exactValue = {});
 
     // Replaces the lines in front of the first header or comment line with lines, and ends in
     // CR LF every line that ended in LF or with the file, as writing the lines as text would.
-    void ReplaceLeadingLines(const std::vector<std::string>& lines);
+    void ReplaceLeadingLines(const std::vector<ExactText>& lines);
 
     // The whole file as bytes in its own encoding, mark included.
     std::string Serialize() const;
@@ -92,7 +102,10 @@ private:
     static Line ParseLine(std::string_view text, Ending ending);
     void ParseMarked(std::string_view bytes);
     std::string Compose(bool inOwnEncoding) const;
-    Line ParseNewLine(std::string text);
+    // A line to write, given as code page 932 text and, for a marked file, every character.
+    Line ParseNewLine(std::string text, std::u16string_view exact = {});
+    std::u16string ExactValue(const Line& line) const;
+    std::u16string ExactName(const Line& line) const;
     void Append(Line line);
     const Section* FindSection(std::string_view name) const;
     const Line* FindKey(std::string_view section, std::string_view key) const;

@@ -6,50 +6,78 @@
 #include "settings/schema.h"
 #include "settings/text_value.h"
 
-std::vector<std::string> SplitTextLines(std::string_view bytes) {
-    std::vector<std::string> lines;
+namespace {
+
+template <typename Char>
+std::vector<std::basic_string<Char>> SplitLines(std::basic_string_view<Char> text) {
+    std::vector<std::basic_string<Char>> lines;
     std::size_t begin = 0;
-    while (begin < bytes.size()) {
-        std::size_t end = bytes.find('\n', begin);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) end = bytes.size();
-        if (end > begin && bytes[end - 1] == '\r' && end < bytes.size()) --end;
-        lines.emplace_back(bytes.substr(begin, end - begin));
+    while (begin < text.size()) {
+        std::size_t end = text.find(Char('\n'), begin);
+        const std::size_t next = end == std::basic_string_view<Char>::npos ? text.size() : end + 1;
+        if (end == std::basic_string_view<Char>::npos) end = text.size();
+        if (end > begin && text[end - 1] == Char('\r') && end < text.size()) --end;
+        lines.emplace_back(text.substr(begin, end - begin));
         begin = next;
     }
     return lines;
 }
 
-namespace {
+// The lines of a legacy profile: its bytes in code page 932, or every character of a marked one.
+std::vector<ExactText> LegacyLines(std::string_view bytes) {
+    std::vector<ExactText> lines;
+    const textenc::Encoding encoding = textenc::DetectEncoding(bytes);
+    if (encoding == textenc::Encoding::Cp932) {
+        for (std::string& line : SplitTextLines(bytes)) lines.push_back({std::move(line), {}});
+        return lines;
+    }
+    bytes.remove_prefix(textenc::Mark(encoding).size());
+    for (const std::u16string& line : SplitTextLines(textenc::DecodeToUtf16(bytes, encoding))) {
+        lines.push_back(ExactTextOf(line));
+    }
+    return lines;
+}
 
 void ReadSectioned(const ini::IniDocument& profile, const ProfileKeys& keys, ProfileSlots& slots,
                    std::vector<SettingItem>& settings) {
     // Values are taken whole, so long paths and texts are never cut.
     for (int slot = 0; slot < kImageSlotCount; ++slot) {
-        slots.imagePaths[slot] = profile.GetString(kEmulatorSection, keys.imagePaths[slot], "");
+        const std::string& key = keys.imagePaths[slot];
+        slots.imagePaths[slot] = {profile.GetString(kEmulatorSection, key, ""), profile.GetExactString(kEmulatorSection, key)};
     }
     slots.resume = profile.GetInt(kEmulatorSection, keys.resume, 0) != 0;
-    for (SettingItem& item : settings) item.value = profile.GetString(kEmulatorSection, item.key, "");
+    for (SettingItem& item : settings) {
+        item.value = profile.GetString(kEmulatorSection, item.key, "");
+        item.exactValue = profile.GetExactString(kEmulatorSection, item.key);
+    }
 }
 
-void ReadLegacy(const std::vector<std::string>& lines, ProfileSlots& slots, std::vector<SettingItem>& settings) {
-    auto lineAt = [&lines](std::int64_t number) -> std::string {
-        return number >= 1 && number <= static_cast<std::int64_t>(lines.size()) ? lines[number - 1] : std::string();
+void ReadLegacy(const std::vector<ExactText>& lines, ProfileSlots& slots, std::vector<SettingItem>& settings) {
+    auto lineAt = [&lines](std::int64_t number) -> ExactText {
+        return number >= 1 && number <= static_cast<std::int64_t>(lines.size()) ? lines[number - 1] : ExactText();
     };
     for (int slot = 0; slot < kImageSlotCount; ++slot) slots.imagePaths[slot] = lineAt(kImageSlots[slot].legacyLine);
     // Any number but 0 means on, as the emulator reads the flag.
-    slots.resume = IntegerValue(lineAt(kResumeSlot.legacyLine)) != 0;
-    for (SettingItem& item : settings) item.value = lineAt(item.legacyLine);
+    slots.resume = IntegerValue(lineAt(kResumeSlot.legacyLine).cp932) != 0;
+    for (SettingItem& item : settings) {
+        ExactText line = lineAt(item.legacyLine);
+        item.value = std::move(line.cp932);
+        item.exactValue = std::move(line.exact);
+    }
 }
 
 }  // namespace
+
+std::vector<std::string> SplitTextLines(std::string_view bytes) { return SplitLines(bytes); }
+
+std::vector<std::u16string> SplitTextLines(std::u16string_view text) { return SplitLines(text); }
 
 void ParseProfile(std::string_view bytes, const ProfileKeys& keys, ProfileSlots& slots, std::vector<SettingItem>& settings) {
     const ini::IniDocument profile(bytes);
     if (profile.HasSections()) {
         ReadSectioned(profile, keys, slots, settings);
     } else {
-        ReadLegacy(SplitTextLines(profile.Text()), slots, settings);
+        ReadLegacy(LegacyLines(bytes), slots, settings);
     }
     for (SettingItem& item : settings) DisplayText(item);
 }
@@ -64,6 +92,7 @@ ProfileReadResult ReadProfile(const std::string& path, const std::string& launch
     // Taken as a legacy profile that could not be opened: slots stay, values are emptied.
     for (SettingItem& item : settings) {
         item.value.clear();
+        item.exactValue.clear();
         DisplayText(item);
     }
     return ProfileReadResult::CouldNotOpen;

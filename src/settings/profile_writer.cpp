@@ -1,6 +1,8 @@
 // Writing the image slots and the settings into an emulator INI.
 #include "settings/profile.h"
 
+#include <algorithm>
+
 #include "common/file_io.h"
 #include "settings/ini_document.h"
 
@@ -10,37 +12,48 @@ namespace {
 // millions of empty lines, so such a setting stands in section KMX only.
 constexpr std::int32_t kMaxLegacyLine = 65535;
 
-std::vector<std::string> BuildLegacyBlock(const ProfileSlots& slots, const std::vector<SettingItem>& settings) {
-    std::vector<std::string> block(kResumeSlot.legacyLine);
+std::vector<ExactText> BuildLegacyBlock(const ProfileSlots& slots, const std::vector<SettingItem>& settings) {
+    std::vector<ExactText> block(kResumeSlot.legacyLine);
     for (int slot = 0; slot < kImageSlotCount; ++slot) block[kImageSlots[slot].legacyLine - 1] = slots.imagePaths[slot];
-    block[kResumeSlot.legacyLine - 1] = slots.resume ? "1" : "0";
+    block[kResumeSlot.legacyLine - 1] = {slots.resume ? "1" : "0", {}};
     for (const SettingItem& item : settings) {
         if (item.legacyLine < 1 || item.legacyLine > kMaxLegacyLine) continue;
         if (static_cast<std::size_t>(item.legacyLine) > block.size()) block.resize(item.legacyLine);
-        block[item.legacyLine - 1] = item.value;
+        block[item.legacyLine - 1] = {item.value, item.exactValue};
     }
     return block;
 }
 
+// True when some value holds characters beyond code page 932, which only a marked file keeps.
+bool NeedsMarkedFile(const ProfileSlots& slots, const std::vector<SettingItem>& settings) {
+    return std::any_of(slots.imagePaths.begin(), slots.imagePaths.end(), [](const ExactText& path) { return !path.exact.empty(); }) ||
+           std::any_of(settings.begin(), settings.end(), [](const SettingItem& item) { return !item.exactValue.empty(); });
+}
+
 }  // namespace
 
-std::string ComposeProfile(std::string_view oldBytes, const ProfileKeys& keys, const ProfileSlots& slots, bool legacy,
-                           const std::vector<SettingItem>& settings) {
+std::optional<std::string> ComposeProfile(std::string_view oldBytes, const ProfileKeys& keys, const ProfileSlots& slots,
+                                          bool legacy, const std::vector<SettingItem>& settings) {
     // The old file from its first section header or comment line on is kept, in its own encoding;
     // the legacy block in front of it is replaced.
     ini::IniDocument profile(oldBytes);
-    profile.ReplaceLeadingLines(legacy ? BuildLegacyBlock(slots, settings) : std::vector<std::string>());
+    // A value is never written with "?" for what code page 932 cannot hold.
+    if (!profile.IsMarked() && NeedsMarkedFile(slots, settings)) return std::nullopt;
+    profile.ReplaceLeadingLines(legacy ? BuildLegacyBlock(slots, settings) : std::vector<ExactText>());
     for (int slot = 0; slot < kImageSlotCount; ++slot) {
-        profile.WriteString(kEmulatorSection, keys.imagePaths[slot], slots.imagePaths[slot]);
+        const ExactText& path = slots.imagePaths[slot];
+        profile.WriteString(kEmulatorSection, keys.imagePaths[slot], path.cp932, path.exact);
     }
     profile.WriteString(kEmulatorSection, keys.resume, slots.resume ? "1" : "0");
-    for (const SettingItem& item : settings) profile.WriteString(kEmulatorSection, item.key, item.value);
+    for (const SettingItem& item : settings) profile.WriteString(kEmulatorSection, item.key, item.value, item.exactValue);
     return profile.Serialize();
 }
 
-bool WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
-                  bool legacy, const std::vector<SettingItem>& settings) {
+ProfileWriteResult WriteProfile(const std::string& path, const std::string& launcherIniPath, const ProfileSlots& slots,
+                                bool legacy, const std::vector<SettingItem>& settings) {
     std::string old;
-    if (!fileio::ReadForRewrite(path, old)) return false;
-    return fileio::ReplaceFileAtomically(path, ComposeProfile(old, ReadProfileKeys(launcherIniPath), slots, legacy, settings));
+    if (!fileio::ReadForRewrite(path, old)) return ProfileWriteResult::CouldNotOpen;
+    const std::optional<std::string> bytes = ComposeProfile(old, ReadProfileKeys(launcherIniPath), slots, legacy, settings);
+    if (!bytes) return ProfileWriteResult::CannotHold;
+    return fileio::ReplaceFileAtomically(path, *bytes) ? ProfileWriteResult::Written : ProfileWriteResult::CouldNotOpen;
 }

@@ -75,7 +75,10 @@ std::vector<Choice> SplitChoices(std::string_view choices) {
     return pairs;
 }
 
-void FlipFlag(SettingItem& item) { item.value = item.value == "0" ? "1" : "0"; }
+void FlipFlag(SettingItem& item) {
+    item.value = item.value == "0" ? "1" : "0";
+    item.exactValue.clear();
+}
 
 bool StepChoice(SettingItem& item, std::string& shownText) {
     const std::vector<Choice> choices = SplitChoices(item.choices);
@@ -89,6 +92,7 @@ bool StepChoice(SettingItem& item, std::string& shownText) {
         }
     }
     item.value = std::string(choices[next].number);
+    item.exactValue.clear();
     shownText = std::string(choices[next].text);
     return true;
 }

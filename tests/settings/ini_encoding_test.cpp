@@ -4,6 +4,7 @@
 
 #include "settings/ini_document.h"
 #include "settings/profile.h"
+#include "settings/schema.h"
 #include "support/cp932_literal.h"
 
 namespace {
@@ -41,14 +42,59 @@ TEST_P(MarkedIni, ProfilesAreReadAndRewrittenInTheirEncoding) {
     ProfileSlots slots;
     std::vector<SettingItem> none;
     ParseProfile(File("A:\\ディスク.kfd\r\nB:\\2.kfd\r\n"), ReadProfileKeys(""), slots, none);
-    EXPECT_EQ(slots.imagePaths[0], Sjis("A:\\ディスク.kfd"));
-    EXPECT_EQ(slots.imagePaths[1], "B:\\2.kfd");
+    EXPECT_EQ(slots.imagePaths[0].cp932, Sjis("A:\\ディスク.kfd"));
+    EXPECT_EQ(slots.imagePaths[1].cp932, "B:\\2.kfd");
 
-    slots.imagePaths = {Sjis("A:\\ディスク.kfd"), "", "", "", ""};
-    const std::string rewritten = ComposeProfile(File("old block\r\n[Other]\r\nx=😀\n[KMX]\r\nFDD1=old\r\n"), ReadProfileKeys(""),
+    slots.imagePaths = {{{Sjis("A:\\ディスク.kfd")}, {}, {}, {}, {}}};
+    const std::optional<std::string> rewritten = ComposeProfile(File("old block\r\n[Other]\r\nx=😀\n[KMX]\r\nFDD1=old\r\n"), ReadProfileKeys(""),
                                                  slots, true, none);
-    EXPECT_EQ(rewritten, File("A:\\ディスク.kfd\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n[Other]\r\nx=😀\r\n[KMX]\r\n"
+    EXPECT_EQ(*rewritten, File("A:\\ディスク.kfd\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n[Other]\r\nx=😀\r\n[KMX]\r\n"
                               "FDD1=A:\\ディスク.kfd\r\nFDD2=\r\nHDD1=\r\nHDD2=\r\nFont=\r\nResume=0\r\n"));
+}
+
+TEST_P(MarkedIni, ValuesBeyondCp932AreReadWholeKeptUnchangedAndWrittenWhole) {
+    const std::string original = File("[KMX]\r\nTitle = café ☃ 日本\r\nKé☃y=\"old\"\r\nPlain=日本\r\n");
+    ini::IniDocument doc(original);
+    EXPECT_EQ(doc.GetExactString("KMX", "Title"), u"café ☃ 日本");
+    EXPECT_EQ(doc.GetExactString("KMX", "Plain"), u"");  // code page 932 holds it
+    // Written back as read: the line stays, its spacing too.
+    doc.WriteString("KMX", "Title", doc.GetString("KMX", "Title", ""), doc.GetExactString("KMX", "Title"));
+    doc.WriteString("KMX", "Plain", Sjis("日本"));
+    EXPECT_EQ(doc.Serialize(), original);
+    // Changed: a key keeps its own characters, and a value is written with every one of its own.
+    const std::string key = textenc::Cp932FromUtf16(u"Ké☃y");
+    doc.WriteString("KMX", key, textenc::Cp932FromUtf16(u"néw ☃"), u"néw ☃");
+    doc.WriteString("KMX", "Title", "x");
+    doc.WriteString("KMX", "New", "?", u"😀");
+    EXPECT_EQ(doc.GetExactString("KMX", key), u"néw ☃");
+    EXPECT_EQ(doc.Serialize(), File("[KMX]\r\nTitle=x\r\nKé☃y=néw ☃\r\nPlain=日本\r\nNew=😀\r\n"));
+}
+
+TEST_P(MarkedIni, ProfileValuesBeyondCp932SurviveAWriteAndNeedAMarkedFile) {
+    std::vector<SettingItem> settings(1);
+    settings[0].key = "Title";
+    settings[0].type = SettingType::STR;
+    settings[0].legacyLine = 6;
+    ProfileSlots slots;
+    const std::string file = File("[KMX]\r\nFDD1=C:\\Zoë\\a.kfd\r\nTitle=café ☃ 日本\r\n");
+    ParseProfile(file, ReadProfileKeys(""), slots, settings);
+    EXPECT_EQ(slots.imagePaths[kSlotFdd1].exact, u"C:\\Zoë\\a.kfd");
+    EXPECT_EQ(settings[0].exactValue, u"café ☃ 日本");
+    EXPECT_EQ(DisplayText(settings[0]), settings[0].value);
+    // Nothing touched: every character goes back, into section KMX and the legacy block alike.
+    EXPECT_EQ(*ComposeProfile(file, ReadProfileKeys(""), slots, true, settings),
+              File("C:\\Zoë\\a.kfd\r\n\r\n\r\n\r\n\r\ncafé ☃ 日本\r\n\r\n\r\n\r\n0\r\n[KMX]\r\n"
+                   "FDD1=C:\\Zoë\\a.kfd\r\nTitle=café ☃ 日本\r\nFDD2=\r\nHDD1=\r\nHDD2=\r\nFont=\r\nResume=0\r\n"));
+    // A legacy profile in the same form gives its lines whole.
+    ParseProfile(File("C:\\Zoë\\b.kfd\r\n\r\n\r\n\r\n\r\nnaïve\r\n"), ReadProfileKeys(""), slots, settings);
+    EXPECT_EQ(CharactersOf(slots.imagePaths[kSlotFdd1]), u"C:\\Zoë\\b.kfd");
+    EXPECT_EQ(settings[0].exactValue, u"naïve");
+    // A file in code page 932 cannot hold them: nothing is composed, rather than a "?".
+    EXPECT_FALSE(ComposeProfile("[KMX]\r\nTitle=x\r\n", ReadProfileKeys(""), slots, false, settings).has_value());
+    settings[0].value = "typed";
+    settings[0].exactValue.clear();
+    slots.imagePaths[kSlotFdd1] = {"a.kfd", {}};
+    EXPECT_TRUE(ComposeProfile("[KMX]\r\nTitle=x\r\n", ReadProfileKeys(""), slots, false, settings).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Marks, MarkedIni, ::testing::Values("utf-8", "utf-16le", "utf-16be"),

@@ -27,7 +27,7 @@ protected:
     }
 
     std::string Write(bool legacy) {
-        EXPECT_TRUE(WriteProfile(m_strProfile, m_strLauncherIni, m_slots, legacy, m_settings));
+        EXPECT_EQ(WriteProfile(m_strProfile, m_strLauncherIni, m_slots, legacy, m_settings), ProfileWriteResult::Written);
         return ReadBytes(m_strProfile);
     }
 
@@ -41,8 +41,8 @@ protected:
 }  // namespace
 
 TEST_F(ProfileWriterTest, NewFileWithoutLegacyBlockHoldsSectionKmxInKeyOrder) {
-    m_slots.imagePaths[kSlotFdd1] = "a.kfd";
-    m_slots.imagePaths[kSlotFont] = "f.bmp";
+    m_slots.imagePaths[kSlotFdd1].cp932 = "a.kfd";
+    m_slots.imagePaths[kSlotFont].cp932 = "f.bmp";
     m_slots.resume = true;
     m_settings[0].value = "1";
     m_settings[2].value = Sjis("表示");
@@ -53,7 +53,7 @@ TEST_F(ProfileWriterTest, NewFileWithoutLegacyBlockHoldsSectionKmxInKeyOrder) {
 TEST_F(ProfileWriterTest, LegacyBlockComesFirstWithSettingsOnTheirLines) {
     SetSchema("Flag=11|BOOL|flag\r\nMode=12|ENUM|0,off,1,on|mode\r\nLate=14|STR|x\r\nTwo=2|STR|y\r\nNone=0|STR|z\r\n",
               "FDD1Key=Drive0\r\n");
-    m_slots.imagePaths = {"a.kfd", "b.kfd", "c.khd", "d.khd", "f.bmp"};
+    m_slots.imagePaths = {{{"a.kfd"}, {"b.kfd"}, {"c.khd"}, {"d.khd"}, {"f.bmp"}}};
     m_settings[1].value = "12";  // as read from a file, not a choice number
     m_settings[2].value = "late";
     m_settings[3].value = "replaces FDD2";
@@ -67,7 +67,7 @@ TEST_F(ProfileWriterTest, LegacyBlockComesFirstWithSettingsOnTheirLines) {
 TEST_F(ProfileWriterTest, RewritingKeepsCommentsOtherSectionsAndUnknownKeys) {
     WriteBytes(m_strProfile,
                "old1\r\nold2\r\n; made by hand\r\n[KMX]\r\nFDD1=old.kfd\r\nExtra=keep me\r\nFlag=0\r\n\r\n[Other]\nx=1\n");
-    m_slots.imagePaths[kSlotFdd1] = "new.kfd";
+    m_slots.imagePaths[kSlotFdd1].cp932 = "new.kfd";
     m_settings[0].value = "1";
     EXPECT_EQ(Write(false),
               "; made by hand\r\n[KMX]\r\nFDD1=new.kfd\r\nExtra=keep me\r\nFlag=1\r\nFDD2=\r\nHDD1=\r\nHDD2=\r\n"
@@ -93,7 +93,7 @@ TEST_F(ProfileWriterTest, DuplicateKeysAreWrittenInOrderAndTheLastValueStays) {
 
 TEST_F(ProfileWriterTest, LongValuesStayWholeInTheBlockAndTheSection) {
     const std::string longPath = "C:\\" + std::string(500, 'x') + ".kfd";
-    m_slots.imagePaths[kSlotFdd1] = longPath;
+    m_slots.imagePaths[kSlotFdd1].cp932 = longPath;
     const std::string bytes = Write(true);
     EXPECT_EQ(bytes.rfind(longPath + "\r\n", 0), 0u);
     EXPECT_NE(bytes.find("FDD1=" + longPath + "\r\n"), std::string::npos);
@@ -109,12 +109,13 @@ TEST_F(ProfileWriterTest, AbsurdLegacyLinesDoNotBlowUpTheBlock) {
 
 TEST_F(ProfileWriterTest, FailedWriteReportsAndLeavesTheOldFileWhole) {
     WriteBytes(m_strProfile, "[KMX]\r\nFDD1=precious\r\n");
-    m_slots.imagePaths[kSlotFdd1] = "new";
-    EXPECT_FALSE(WriteProfile(m_dir.File("missing-folder") + "/p.ini", m_strLauncherIni, m_slots, true, m_settings));
+    m_slots.imagePaths[kSlotFdd1].cp932 = "new";
+    EXPECT_EQ(WriteProfile(m_dir.File("missing-folder") + "/p.ini", m_strLauncherIni, m_slots, true, m_settings),
+              ProfileWriteResult::CouldNotOpen);
     // The target is a folder: nothing can replace it.
     const std::string folder = m_dir.File("folder.ini");
     std::filesystem::create_directory(folder);
-    EXPECT_FALSE(WriteProfile(folder, m_strLauncherIni, m_slots, true, m_settings));
+    EXPECT_EQ(WriteProfile(folder, m_strLauncherIni, m_slots, true, m_settings), ProfileWriteResult::CouldNotOpen);
     EXPECT_EQ(ReadBytes(m_strProfile), "[KMX]\r\nFDD1=precious\r\n");
     EXPECT_EQ(CountEntries(m_dir.path()), 3);
 }
@@ -123,7 +124,7 @@ TEST_F(ProfileWriterTest, FailedWriteReportsAndLeavesTheOldFileWhole) {
 TEST_F(ProfileWriterTest, AFileThatIsThereButCannotBeReadIsNeverReplaced) {
     // A link to itself: there, but every read of it fails. Only a missing file starts empty.
     std::filesystem::create_symlink("profile.ini", m_strProfile);
-    EXPECT_FALSE(WriteProfile(m_strProfile, m_strLauncherIni, m_slots, false, m_settings));
+    EXPECT_EQ(WriteProfile(m_strProfile, m_strLauncherIni, m_slots, false, m_settings), ProfileWriteResult::CouldNotOpen);
     EXPECT_FALSE(ini::WriteIniStrings(m_strProfile, "ORVANE Settings", {{"Wait", "0"}}));
     EXPECT_TRUE(std::filesystem::is_symlink(m_strProfile));
 }
@@ -148,13 +149,13 @@ TEST_F(ProfileWriterTest, WriteThenReadGivesBackTheSameState) {
     SetSchema("B=11|BOOL|b\r\nI=12|INT|i\r\nE=13|ENUM|0,a,1,b|e\r\nS=0|STR|s\r\nU=14|OTHER|u\r\nS2=6|STR|s2\r\n");
     for (int round = 0; round < 300; ++round) {
         ProfileSlots written;
-        for (std::string& path : written.imagePaths) path = randomText(12);
+        for (ExactText& path : written.imagePaths) path.cp932 = randomText(12);
         written.resume = random() % 2 == 1;
         std::vector<SettingItem> settings = m_settings;
         for (SettingItem& item : settings) item.value = randomText(20);
         const bool legacy = random() % 2 == 1;
         if (random() % 3 == 0) WriteBytes(m_strProfile, "old\r\n; comment\r\n[KMX]\r\nB=1\r\n[Keep]\r\nk=v\r\n");
-        ASSERT_TRUE(WriteProfile(m_strProfile, m_strLauncherIni, written, legacy, settings));
+        ASSERT_EQ(WriteProfile(m_strProfile, m_strLauncherIni, written, legacy, settings), ProfileWriteResult::Written);
 
         ProfileSlots read;
         std::vector<SettingItem> readSettings = m_settings;

@@ -1,0 +1,22 @@
+// The program's code page 932 text as the UTF-16 that the wide Win32 functions take, and back:
+// every text that reaches a window, a file name or a process crosses here, converted with code
+// page 932 itself, so the system's ANSI code page never touches it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/exact_text.h"
+
+std::wstring Wide(std::string_view cp932);
+std::wstring Wide(const ExactText& text);
+std::wstring Wide(std::u16string_view text);
+
+// The code page 932 form of text from the platform; false when code page 932 cannot hold it all
+// (cp932 then holds what the conversion made of it, to be shown, never used as a name).
+bool Narrow(std::wstring_view text, std::string& cp932);
+// The code page 932 form of text that code page 932 is known to hold, such as a name made of
+// ones it held.
+std::string Narrow(std::wstring_view text);
+ExactText ExactTextOf(std::wstring_view text);
+std::u16string Utf16Of(std::wstring_view text);
