@@ -18,9 +18,9 @@ namespace {
 // Answers every question with Yes; nothing else is asked for here.
 class YesServices : public Services {
 public:
-    int ShowMessage(HWND, const std::string&, UINT type) override { return (type & MB_YESNO) ? IDYES : IDOK; }
-    bool ChooseFile(const FileDialogOptions&, std::string&) override { return false; }
-    bool ChooseScreenFont(HWND, LOGFONTA&) override { return false; }
+    int ShowMessage(HWND, const std::wstring&, UINT type) override { return (type & MB_YESNO) ? IDYES : IDOK; }
+    bool ChooseFile(const FileDialogOptions&, std::wstring&) override { return false; }
+    bool ChooseScreenFont(HWND, LOGFONTW&) override { return false; }
     void OpenWithShell(HWND, const std::string&, const std::string&) override {}
     bool StartProcess(const std::string&, const std::string&, HANDLE&) override { return false; }
     void WaitForProcessEnd(HWND, HANDLE) override {}
@@ -43,17 +43,17 @@ int main(int argc, char** argv) {
     SetDlgItemTextA(dialog.GetSafeHwnd(), IDC_HDD_FILE_NAME, argv[1]);
     SetDlgItemTextA(dialog.GetSafeHwnd(), IDC_HDD_SIZE, "512");
     auto start = std::chrono::steady_clock::now();
-    SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);
+    SendMessageW(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);
     MSG message;
-    while (dialog.IsWriting() && GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    while (dialog.IsWriting() && GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     const bool imageDone = dialog.IsEnded();
     std::printf("new hard-disk dialog, 512 MiB: %.3f s (%s)\n", SecondsSince(start), imageDone ? "done" : "FAILED");
     if (argc < 3) return imageDone ? 0 : 1;
 
-    LOGFONTA font = {};
+    LOGFONTW font = {};
     font.lfHeight = -16;
     font.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpyA(font.lfFaceName, "IPAGothic");
+    lstrcpyW(font.lfFaceName, L"IPAGothic");
     std::vector<std::uint8_t> bits;
     start = std::chrono::steady_clock::now();
     const bool drawn = RenderFontBitmap(GetDesktopWindow(), font, [](const char*) {}, bits);

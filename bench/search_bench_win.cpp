@@ -1,7 +1,8 @@
 // Under Wine: the drive search on a generated tree on drive D:, against a bare walk of the same
 // folders in the same order (the launcher's folder, then every fixed drive, depth first, stopping
-// at the same file), taking turns, medians of the rounds. In one more round, a 20 ms timer on the
-// dialog's thread measures how long the dialog ever goes without handling a message.
+// at the same file, through the same wide file functions), taking turns, medians of the rounds. In
+// one more round, a 20 ms timer on the dialog's thread measures how long the dialog ever goes
+// without handling a message.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,20 +11,20 @@
 #include <string>
 #include <vector>
 
-#include "common/cp932.h"
 #include "common/paths.h"
+#include "common/wide.h"
 #include "locate/emulator_search_dialog.h"
 #include "resource.h"
 
 namespace {
 
 constexpr int kRounds = 5;
-const char kTarget[] = "KMX.EXE";
+const wchar_t kTarget[] = L"KMX.EXE";
 
 LARGE_INTEGER g_lastTick;
 double g_longestGapMs = 0;
 int g_ticks = 0;
-std::set<std::string> g_foldersSeen;
+std::set<std::wstring> g_foldersSeen;
 HWND g_dialog = nullptr;
 
 double MsSince(LARGE_INTEGER from) {
@@ -38,35 +39,35 @@ void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
     if (g_ticks > 0 && gap > g_longestGapMs) g_longestGapMs = gap;
     QueryPerformanceCounter(&g_lastTick);
     ++g_ticks;
-    char folder[MAX_PATH] = "";
-    GetDlgItemTextA(g_dialog, IDC_SEARCH_FOLDER, folder, MAX_PATH);
+    wchar_t folder[MAX_PATH] = L"";
+    GetDlgItemTextW(g_dialog, IDC_SEARCH_FOLDER, folder, MAX_PATH);
     g_foldersSeen.insert(folder);
 }
 
 // The walk with nothing around it: no progress, no stop requests.
-bool BareWalk(const std::string& folder, std::string& found) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
+bool BareWalk(const std::wstring& folder, std::wstring& found) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) return false;
     bool hit = false;
     do {
-        if (entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY && entry.cFileName[0] != '.') {
-            hit = BareWalk(folder + "\\" + entry.cFileName, found);
-        } else if (cp932::EqualsIgnoreCase(entry.cFileName, kTarget)) {
-            found = folder + "\\" + entry.cFileName;
+        if (entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY && entry.cFileName[0] != L'.') {
+            hit = BareWalk(folder + L"\\" + entry.cFileName, found);
+        } else if (lstrcmpiW(entry.cFileName, kTarget) == 0) {
+            found = folder + L"\\" + entry.cFileName;
             hit = true;
         }
-    } while (!hit && FindNextFileA(find, &entry));
+    } while (!hit && FindNextFileW(find, &entry));
     FindClose(find);
     return hit;
 }
 
 std::string BareSearch() {
-    std::string found;
-    if (BareWalk(GetModuleDirectory(), found)) return found;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const char drive[] = {letter, ':', '\\', '\0'};
-        if (GetDriveTypeA(drive) == DRIVE_FIXED && BareWalk(std::string(1, letter) + ":", found)) return found;
+    std::wstring found;
+    if (BareWalk(Wide(GetModuleDirectory()), found)) return Narrow(found);
+    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+        const wchar_t drive[] = {letter, L':', L'\\', L'\0'};
+        if (GetDriveTypeW(drive) == DRIVE_FIXED && BareWalk(std::wstring(1, letter) + L":", found)) return Narrow(found);
     }
     return "";
 }
@@ -75,15 +76,15 @@ std::string BareSearch() {
 // baseline has no such load.
 std::string DialogSearch(bool probe) {
     EmulatorSearchDialog dialog;
-    dialog.m_strTarget = kTarget;
+    dialog.m_strTarget = "KMX.EXE";
     g_dialog = dialog.Create();
     QueryPerformanceCounter(&g_lastTick);
     g_ticks = 0;
     const UINT_PTR timer = probe ? SetTimer(nullptr, 0, 20, OnTick) : 0;
     MSG message;
-    while (!dialog.IsEnded() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (!dialog.IsEnded() && GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     if (probe) KillTimer(nullptr, timer);
     return dialog.m_strResult;

@@ -2,17 +2,19 @@
 // KMX.EXE in a demo emulator folder, it shows what it received in KMX.INI (the image slots,
 // Resume and every setting of section KMX), writes SAVEA.CPU when it closes if Resume is 1,
 // and closes by itself after the milliseconds written in autoclose.txt beside it, if present.
+// Its texts are shown through the wide functions, so it reads right on every system locale.
 #include <windows.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "common/paths.h"
+#include "common/wide.h"
 #include "settings/ini_file.h"
 
 namespace {
 
-constexpr char kWindowClass[] = "KmxDemoWindow";
+constexpr wchar_t kWindowClass[] = L"KmxDemoWindow";
 // "KMX デモ (本物のエミュレータの代役)": the demo, standing in for the real emulator.
 constexpr char kTitle[] = "KMX \x83\x66\x83\x82 (\x96\x7B\x95\xA8\x82\xCC\x83\x47\x83\x7E\x83\x85\x83\x8C\x81\x5B\x83\x5E"
                           "\x82\xCC\x91\xE3\x96\xF0)";
@@ -33,7 +35,7 @@ std::string Describe() {
 
 void WriteResumeFile() {
     if (!g_bResume) return;
-    HANDLE file = CreateFileA((g_strFolder + "\\SAVEA.CPU").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileW(Wide(g_strFolder + "\\SAVEA.CPU").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     const char state[] = "KMX DEMO resume state\r\n";
@@ -43,7 +45,7 @@ void WriteResumeFile() {
 }
 
 UINT AutoCloseMilliseconds() {
-    HANDLE file = CreateFileA((g_strFolder + "\\autoclose.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    HANDLE file = CreateFileW(Wide(g_strFolder + "\\autoclose.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
     char text[32] = "";
@@ -56,10 +58,10 @@ UINT AutoCloseMilliseconds() {
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            g_hText = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", Describe().c_str(),
+            g_hText = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Wide(Describe()).c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 0, 0,
                                       window, nullptr, nullptr, nullptr);
-            SendMessageA(g_hText, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+            SendMessageW(g_hText, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
             if (const UINT milliseconds = AutoCloseMilliseconds()) SetTimer(window, 1, milliseconds, nullptr);
             return 0;
         case WM_SIZE:
@@ -73,27 +75,27 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             PostQuitMessage(0);
             return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     g_strFolder = GetModuleDirectory();
-    WNDCLASSA windowClass = {};
+    WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = kWindowClass;
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, kWindowClass, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 520, 420, nullptr, nullptr,
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, kWindowClass, Wide(kTitle).c_str(), WS_OVERLAPPEDWINDOW, 40, 40, 520, 420, nullptr, nullptr,
                                   instance, nullptr);
     ShowWindow(window, show);
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }

@@ -21,10 +21,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Wine needs a Japanese locale so the ANSI code page is 932.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
+# Wine's ANSI code page follows the locale: Japanese (932) for the program's own home, and US
+# English (1252) and Simplified Chinese (936) for the runs on other system locales.
+missing_locales=()
+for locale in ja_JP en_US zh_CN; do
+  locale -a 2>/dev/null | grep -qi "^$locale\.utf8$" || missing_locales+=("$locale")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
   SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  for locale in "${missing_locales[@]}"; do
+    $SUDO sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$locale.UTF-8 UTF-8" /etc/locale.gen || echo "$locale.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+  done
   $SUDO locale-gen >/dev/null
 fi

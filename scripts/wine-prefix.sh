@@ -22,13 +22,16 @@ mkdir -p "$prefix"
 exec 9>"$prefix.lock"
 flock 9
 [ -f "$prefix/.orvane-ready" ] && exit 0
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=${ORVANE_LANG:-ja_JP.UTF-8} LC_ALL=${ORVANE_LANG:-ja_JP.UTF-8}
 wineboot -i >/dev/null 2>&1
-# The dialogs ask for this face; map it to the installed IPA font so metrics come close.
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-  /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-  /v 'ＭＳ ゴシック' /t REG_SZ /d 'IPAGothic' /f >/dev/null 2>&1
+# The Japanese fonts of Windows, played by the installed IPA font: the dialogs' "MS Shell Dlg" is
+# MS UI Gothic on a Japanese system, and on every other one the font links of its Latin dialog
+# fonts name MS UI Gothic and Yu Gothic UI for Japanese text, as Windows' own do. A replacement
+# makes the face exist, as it does on Windows, so both a substitute and a link reach it.
+for face in 'MS UI Gothic' 'Yu Gothic UI'; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
+done
 if [ -n "$drive_d" ]; then
   ln -sfn "$drive_d" "$prefix/dosdevices/d:"
   wine reg add 'HKLM\Software\Wine\Drives' /v 'd:' /t REG_SZ /d hd /f >/dev/null 2>&1

@@ -18,7 +18,7 @@ void LauncherDialog::OnRun() {
     HANDLE process = nullptr;
     if (!GetServices().StartProcess(program, m_strEmulatorDir, process)) {
         // The launcher stays open, so the user sees why nothing started.
-        GetServices().ShowMessage(m_hWnd, program + texts::kCouldNotStart, MB_OK | MB_ICONSTOP);
+        ShowMessage(m_hWnd, program + texts::kCouldNotStart, MB_OK | MB_ICONSTOP);
     } else if (!IsChecked(IDC_WAIT_CHECK)) {
         CloseHandle(process);
         EndDialog(IDOK);
@@ -36,7 +36,7 @@ bool LauncherDialog::ChooseProfile(bool open, std::string& path) {
     options.defaultExtension = "ini";
     options.filter = kProfileFilter;
     options.flags = open ? OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    return GetServices().ChooseFile(options, path);
+    return ChooseFile(options, path);
 }
 
 void LauncherDialog::OnSaveAs() {
@@ -50,17 +50,19 @@ void LauncherDialog::OnLoad() {
 }
 
 void LauncherDialog::OnEraseResume() {
-    if (GetServices().ShowMessage(m_hWnd, texts::kEraseResumeQuestion, MB_OKCANCEL) != IDOK) return;
+    if (ShowMessage(m_hWnd, texts::kEraseResumeQuestion, MB_OKCANCEL) != IDOK) return;
     const std::string resumeFile = EmulatorFile("SAVEA.CPU");
     // The button goes only with the file; a file that stays (read-only, in use) is reported.
     if (GetServices().RemoveFile(resumeFile) || !FileExists(resumeFile)) {
         ShowItem(IDC_ERASE_RESUME, false);
     } else {
-        GetServices().ShowMessage(m_hWnd, resumeFile + texts::kCouldNotErase, MB_OK | MB_ICONSTOP);
+        ShowMessage(m_hWnd, resumeFile + texts::kCouldNotErase, MB_OK | MB_ICONSTOP);
     }
 }
 
 void LauncherDialog::OnHelp() {
+    // A launcher folder that code page 932 cannot name was reported at start-up.
     const std::string directory = GetModuleDirectory();
+    if (directory.empty()) return;
     GetServices().OpenWithShell(m_hWnd, directory + "\\orvane.txt", directory);
 }

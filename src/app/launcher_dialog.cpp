@@ -7,6 +7,8 @@
 #include "app/about_dialog.h"
 #include "common/paths.h"
 #include "common/texts.h"
+#include "common/wide.h"
+#include "controls/list_view.h"
 #include "framework/services.h"
 #include "locate/emulator_path_check.h"
 #include "resource.h"
@@ -21,15 +23,6 @@ constexpr char kFloppyFilter[] = "KMX FD(*.kfd)|*.kfd|All Files(*.*)|*.*||";
 constexpr char kHardDiskFilter[] = "KMX HD(*.khd)|*.khd|All Files(*.*)|*.*||";
 constexpr char kBitmapFilter[] = "Bitmaps(*.bmp)|*.bmp|All Files(*.*)|*.*||";
 
-// Sizes a column to its header and contents. Some list views (Wine's) measure the header a
-// little short, so its text is never allowed to be cut.
-void FitColumn(HWND list, int column, const char* header) {
-    constexpr int kHeaderPadding = 16;
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
-    const LRESULT needed = SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(header)) + kHeaderPadding;
-    if (SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0) < needed) SendMessageA(list, LVM_SETCOLUMNWIDTH, column, needed);
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(LauncherDialog)
@@ -42,8 +35,8 @@ BEGIN_MESSAGE_MAP(LauncherDialog)
     ON_NOTIFY(NM_CLICK, IDC_SETTINGS, OnSettingsClick)
     ON_NOTIFY(NM_RETURN, IDC_SETTINGS, OnSettingsReturn)
     ON_NOTIFY(LVN_KEYDOWN, IDC_SETTINGS, OnSettingsKeyDown)
-    ON_NOTIFY(LVN_BEGINLABELEDITA, IDC_SETTINGS, OnSettingsBeginLabelEdit)
-    ON_NOTIFY(LVN_ENDLABELEDITA, IDC_SETTINGS, OnSettingsEndLabelEdit)
+    ON_NOTIFY(LVN_BEGINLABELEDITW, IDC_SETTINGS, OnSettingsBeginLabelEdit)
+    ON_NOTIFY(LVN_ENDLABELEDITW, IDC_SETTINGS, OnSettingsEndLabelEdit)
     ON_BN_CLICKED(IDC_RUN, OnRun)
     ON_BN_CLICKED(IDC_SAVE_AS, OnSaveAs)
     ON_BN_CLICKED(IDC_LOAD, OnLoad)
@@ -55,7 +48,7 @@ BEGIN_MESSAGE_MAP(LauncherDialog)
 END_MESSAGE_MAP()
 
 LauncherDialog::LauncherDialog()
-    : Dialog(IDD_LAUNCHER, nullptr), m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP))) {}
+    : Dialog(IDD_LAUNCHER, nullptr), m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP))) {}
 
 LauncherDialog::~LauncherDialog() = default;
 
@@ -65,31 +58,32 @@ std::array<ImagePathEdit*, kImageSlotCount> LauncherDialog::PathFields() {
 
 BOOL LauncherDialog::OnInitDialog() {
     AddAboutToSystemMenu();
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetUpPathFields();
 
+    // A launcher INI that code page 932 cannot name is missing to every Part: said once, here.
     const std::string launcherIniPath = GetLauncherIniPath();
+    if (launcherIniPath.empty()) {
+        const std::wstring path = GetModulePathWide();
+        GetServices().ShowMessage(m_hWnd, path.substr(0, path.find_last_of(L'\\')) + Wide(texts::kLauncherFolderBeyondCp932),
+                                  MB_OK | MB_ICONEXCLAMATION);
+    }
     const ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
     SetChecked(IDC_LEGACY, launcherIni.GetInt(kLauncherSection, kLegacyKey, 1) != 0);
     SetChecked(IDC_WAIT_CHECK, launcherIni.GetInt(kLauncherSection, kWaitKey, 1) != 0);
     LoadSchema(launcherIni, m_settings);
 
-    HWND list = Item(IDC_SETTINGS);
-    LVCOLUMNA column = {};
-    column.mask = LVCF_FMT | LVCF_TEXT;
-    column.fmt = LVCFMT_LEFT;
-    column.pszText = const_cast<char*>(texts::kValueHeader);
-    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    column.pszText = const_cast<char*>(texts::kLabelHeader);
-    SendMessageA(list, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    ListView list(Item(IDC_SETTINGS));
+    list.InsertColumn(0, Wide(texts::kValueHeader));
+    list.InsertColumn(1, Wide(texts::kLabelHeader));
 
     if (!CheckEmulatorPath(launcherIniPath, m_strEmulatorDir)) {
-        GetServices().ShowMessage(m_hWnd, texts::kEmulatorNotFound, MB_OK);
+        ShowMessage(m_hWnd, texts::kEmulatorNotFound, MB_OK);
         EndDialog(IDCANCEL);
         return TRUE;
     }
-    SetWindowTextA(m_hWnd, (texts::kTitlePrefix + EmulatorFile("KMX.EXE")).c_str());
+    SetWindowTextW(m_hWnd, Wide(texts::kTitlePrefix + EmulatorFile("KMX.EXE")).c_str());
     if (!FileExists(EmulatorFile("SAVEA.CPU"))) ShowItem(IDC_ERASE_RESUME, false);
     ReadProfile(EmulatorFile("KMX.INI"));
     return TRUE;
@@ -98,10 +92,10 @@ BOOL LauncherDialog::OnInitDialog() {
 void LauncherDialog::AddAboutToSystemMenu() {
     HMENU menu = GetSystemMenu(m_hWnd, FALSE);
     if (menu == nullptr) return;
-    char text[256] = "";
-    if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) <= 0 || text[0] == '\0') return;
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text);
+    wchar_t text[256] = L"";
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256) <= 0 || text[0] == L'\0') return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text);
 }
 
 void LauncherDialog::SetUpPathFields() {
@@ -145,7 +139,7 @@ LRESULT LauncherDialog::OnPaint(WPARAM, LPARAM) {
     if (!IsIconic(m_hWnd)) return Default();
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_hWnd, &paint);
-    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(m_hWnd, &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
@@ -167,7 +161,7 @@ void LauncherDialog::OnOpenImage(UINT id) {
 ProfileSlots LauncherDialog::CurrentSlots() {
     ProfileSlots slots;
     const auto fields = PathFields();
-    for (int slot = 0; slot < kImageSlotCount; ++slot) slots.imagePaths[slot] = fields[slot]->GetText();
+    for (int slot = 0; slot < kImageSlotCount; ++slot) slots.imagePaths[slot] = fields[slot]->GetExactText();
     slots.resume = IsChecked(IDC_RESUME);
     return slots;
 }
@@ -179,36 +173,35 @@ void LauncherDialog::ShowSlots(const ProfileSlots& slots) {
 }
 
 void LauncherDialog::WriteProfile(const std::string& path) {
-    if (!::WriteProfile(path, GetLauncherIniPath(), CurrentSlots(), IsChecked(IDC_LEGACY), m_settings)) {
-        GetServices().ShowMessage(m_hWnd, path + texts::kCouldNotOpen, MB_OK);
+    switch (::WriteProfile(path, GetLauncherIniPath(), CurrentSlots(), IsChecked(IDC_LEGACY), m_settings)) {
+        case ProfileWriteResult::Written:
+            break;
+        case ProfileWriteResult::CouldNotOpen:
+            ShowMessage(m_hWnd, path + texts::kCouldNotOpen, MB_OK);
+            break;
+        case ProfileWriteResult::CannotHold:
+            ShowMessage(m_hWnd, path + texts::kCannotHoldValues, MB_OK | MB_ICONSTOP);
+            break;
     }
 }
 
 void LauncherDialog::ReadProfile(const std::string& path) {
     ProfileSlots slots = CurrentSlots();
     if (::ReadProfile(path, GetLauncherIniPath(), slots, m_settings) == ProfileReadResult::CouldNotOpen) {
-        GetServices().ShowMessage(m_hWnd, path + texts::kCouldNotOpen, MB_OK);
+        ShowMessage(m_hWnd, path + texts::kCouldNotOpen, MB_OK);
     }
     ShowSlots(slots);
     RebuildSettingsList();
 }
 
 void LauncherDialog::RebuildSettingsList() {
-    HWND list = Item(IDC_SETTINGS);
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    ListView list(Item(IDC_SETTINGS));
+    list.DeleteAllRows();
     for (std::size_t row = 0; row < m_settings.size(); ++row) {
         SettingItem& setting = m_settings[row];
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = static_cast<int>(row);
-        item.pszText = const_cast<char*>(DisplayText(setting).c_str());
-        item.lParam = reinterpret_cast<LPARAM>(&setting);
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        LVITEMA label = {};
-        label.iSubItem = 1;
-        label.pszText = const_cast<char*>(setting.label.c_str());
-        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&label));
+        list.InsertRow(static_cast<int>(row), RowText(setting), reinterpret_cast<LPARAM>(&setting));
+        list.SetCellText(static_cast<int>(row), 1, Wide(setting.label));
     }
-    FitColumn(list, 0, texts::kValueHeader);
-    FitColumn(list, 1, texts::kLabelHeader);
+    list.FitColumn(0, Wide(texts::kValueHeader));
+    list.FitColumn(1, Wide(texts::kLabelHeader));
 }

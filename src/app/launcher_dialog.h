@@ -66,7 +66,10 @@ private:
     ProfileSlots CurrentSlots();
     void RebuildSettingsList();
     SettingItem* SettingOfRow(HWND list, int row) const;
-    void SetRowValueText(HWND list, int row, const std::string& text);
+    // The first column's text of a setting's row.
+    static std::wstring RowText(SettingItem& setting);
+    // True when KMX.INI carries a byte-order mark, so it holds every character of a value.
+    bool EmulatorIniIsMarked() const;
     bool ChooseProfile(bool open, std::string& path);
     std::string EmulatorFile(const char* name) const { return m_strEmulatorDir + "\\" + name; }
 

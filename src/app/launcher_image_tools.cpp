@@ -21,7 +21,7 @@ void LauncherDialog::OnNewHdd1() { CreateHardDisk(m_hdd1Edit); }
 void LauncherDialog::OnNewHdd2() { CreateHardDisk(m_hdd2Edit); }
 
 void LauncherDialog::OnNewFont() {
-    LOGFONTA font = {};
+    LOGFONTW font = {};
     if (!GetServices().ChooseScreenFont(m_hWnd, font)) return;
     FileDialogOptions options;
     options.open = false;
@@ -31,7 +31,7 @@ void LauncherDialog::OnNewFont() {
     options.filter = "Bitmaps(*.bmp)|*.bmp|All files(*.*)|*.*||";
     options.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     std::string path;
-    if (!GetServices().ChooseFile(options, path)) return;
+    if (!ChooseFile(options, path)) return;
     UpdateWindow(m_hWnd);
 
     // The field shows the progress; it gets its earlier text back when no file was written.
@@ -48,7 +48,7 @@ void LauncherDialog::OnNewFont() {
     fileio::AtomicFile file;
     fileio::FileError error = file.Open(path);
     if (error != fileio::FileError::None) {
-        GetServices().ShowMessage(m_hWnd, path + texts::kFileCouldNotOpen, MB_OK);
+        ShowMessage(m_hWnd, path + texts::kFileCouldNotOpen, MB_OK);
         return;
     }
     showProgress(texts::kInitialising);
@@ -56,7 +56,7 @@ void LauncherDialog::OnNewFont() {
     std::vector<std::uint8_t> bits;
     if (!RenderFontBitmap(m_hWnd, font, showProgress, bits)) {
         restore();
-        GetServices().ShowMessage(m_hWnd, texts::kFontBitmapFailed, MB_OK | MB_ICONSTOP);
+        ShowMessage(m_hWnd, texts::kFontBitmapFailed, MB_OK | MB_ICONSTOP);
         return;
     }
     showProgress(texts::kSaving);

@@ -4,24 +4,29 @@
 
 #include <commctrl.h>
 
+#include "common/file_io.h"
+#include "common/text_encoding.h"
+#include "common/texts.h"
+#include "common/wide.h"
+#include "controls/list_view.h"
+#include "framework/services.h"
 #include "resource.h"
 #include "settings/schema.h"
 
-SettingItem* LauncherDialog::SettingOfRow(HWND list, int row) const {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    if (!SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return nullptr;
-    return reinterpret_cast<SettingItem*>(item.lParam);
+namespace {
+
+// A number or text shows its value with every character; other types their display text.
+bool ShowsValue(const SettingItem& setting) { return setting.type == SettingType::INT || setting.type == SettingType::STR; }
+
+}  // namespace
+
+std::wstring LauncherDialog::RowText(SettingItem& setting) {
+    const std::string& display = DisplayText(setting);
+    return ShowsValue(setting) ? Wide(ExactText{setting.value, setting.exactValue}) : Wide(display);
 }
 
-void LauncherDialog::SetRowValueText(HWND list, int row, const std::string& text) {
-    // Text alone, so the row keeps its selection and focus.
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+SettingItem* LauncherDialog::SettingOfRow(HWND list, int row) const {
+    return reinterpret_cast<SettingItem*>(ListView(list).RowData(row));
 }
 
 void LauncherDialog::EditSetting(HWND list, int row) {
@@ -32,14 +37,14 @@ void LauncherDialog::EditSetting(HWND list, int row) {
     switch (setting->type) {
         case SettingType::BOOL:
             FlipFlag(*setting);
-            SetRowValueText(list, row, DisplayText(*setting));
+            ListView(list).SetRowText(row, Wide(DisplayText(*setting)));
             break;
         case SettingType::INT:
         case SettingType::STR:
-            SendMessageA(list, LVM_EDITLABELA, row, 0);
+            ListView(list).EditLabel(row);
             break;
         case SettingType::ENUM:
-            if (StepChoice(*setting, shown)) SetRowValueText(list, row, shown);
+            if (StepChoice(*setting, shown)) ListView(list).SetRowText(row, Wide(shown));
             break;
         default:
             break;
@@ -55,23 +60,37 @@ LRESULT LauncherDialog::OnSettingsReturn(NMHDR*) { return 0; }
 
 LRESULT LauncherDialog::OnSettingsKeyDown(NMHDR* header) {
     if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_SPACE) {
-        const int first = static_cast<int>(SendMessageA(header->hwndFrom, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-        EditSetting(header->hwndFrom, first);
+        EditSetting(header->hwndFrom, ListView(header->hwndFrom).FirstSelectedRow());
     }
     return 0;
 }
 
 LRESULT LauncherDialog::OnSettingsBeginLabelEdit(NMHDR* header) {
-    const SettingItem* setting = SettingOfRow(header->hwndFrom, reinterpret_cast<NMLVDISPINFOA*>(header)->item.iItem);
+    const SettingItem* setting = SettingOfRow(header->hwndFrom, reinterpret_cast<NMLVDISPINFOW*>(header)->item.iItem);
     const bool refused = setting != nullptr && (setting->type == SettingType::BOOL || setting->type == SettingType::ENUM);
     return refused ? 1 : 0;
 }
 
 LRESULT LauncherDialog::OnSettingsEndLabelEdit(NMHDR* header) {
-    const LVITEMA& edited = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    const LVITEMW& edited = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
     // A cancelled edit carries no text and changes nothing; the text is taken as typed.
-    if ((edited.mask & LVIF_TEXT) && edited.pszText != nullptr) {
-        if (SettingItem* setting = SettingOfRow(header->hwndFrom, edited.iItem)) setting->value = edited.pszText;
+    if (!(edited.mask & LVIF_TEXT) || edited.pszText == nullptr) return 1;
+    SettingItem* setting = SettingOfRow(header->hwndFrom, edited.iItem);
+    const std::wstring typed = edited.pszText;
+    if (setting == nullptr || typed == Wide(ExactText{setting->value, setting->exactValue})) return 1;
+    const ExactText value = ExactTextOf(std::wstring_view(typed));
+    // Characters beyond code page 932 are kept only where KMX.INI, which Run writes, holds them.
+    if (!value.exact.empty() && !EmulatorIniIsMarked()) {
+        ShowMessage(m_hWnd, texts::kTypedTextBeyondCp932, MB_OK | MB_ICONSTOP);
+        return 0;
     }
+    setting->value = value.cp932;
+    setting->exactValue = value.exact;
     return 1;
+}
+
+bool LauncherDialog::EmulatorIniIsMarked() const {
+    std::string bytes;
+    fileio::ReadWholeFile(EmulatorFile("KMX.INI"), bytes);
+    return textenc::DetectEncoding(bytes) != textenc::Encoding::Cp932;
 }

@@ -1,11 +1,12 @@
-// Win32 half of the file helpers: ANSI (code page 932) paths, rename with MoveFileExA.
+// Win32 half of the file helpers: code page 932 paths opened through the wide functions, so no
+// system locale changes which file a name means; rename with MoveFileExW.
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 
-#include "common/file_io.h"
 #include "common/cp932.h"
+#include "common/file_io.h"
+#include "common/wide.h"
 
 namespace fileio {
 
@@ -105,16 +106,16 @@ HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle);
 // An existing target must be a file we may replace that no other program holds open without
 // letting it go (the rename needs delete access); a new name must be one that can be created.
 // A device name ("CON.khd" and the like) is not a file at all.
-FileError CheckTarget(const char* full) {
-    if (std::strncmp(full, "\\\\.\\", 4) == 0) return FileError::BadPath;
-    const DWORD attributes = GetFileAttributesA(full);
+FileError CheckTarget(const std::wstring& full) {
+    if (full.rfind(L"\\\\.\\", 0) == 0) return FileError::BadPath;
+    const DWORD attributes = GetFileAttributesW(full.c_str());
     HANDLE probe;
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return FileError::AccessDenied;
-        probe = CreateFileA(full, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        probe = CreateFileW(full.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
     } else {
-        probe = CreateFileA(full, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+        probe = CreateFileW(full.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     }
     if (probe == INVALID_HANDLE_VALUE) return LastError();
@@ -127,7 +128,7 @@ FileError CheckTarget(const char* full) {
 
 FileError ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastError();
     FileError error = FileError::None;
@@ -153,23 +154,26 @@ FileError AtomicFile::Open(const std::string& path) {
     // Named by its full path, the target stays the same file however the current folders change
     // during a long write, and a drive-relative name such as "C:disk.khd" gets its temporary
     // file in the target's own folder.
-    char full[MAX_PATH];
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    wchar_t full[MAX_PATH];
+    const DWORD length = GetFullPathNameW(Wide(path).c_str(), MAX_PATH, full, nullptr);
     if (length == 0) return LastError();
-    if (length >= sizeof full) return FileError::BadPath;
+    if (length >= MAX_PATH) return FileError::BadPath;
     const FileError checked = CheckTarget(full);
     if (checked != FileError::None) return checked;
-    char temporary[MAX_PATH];
-    if (GetTempFileNameA(FolderOf(full).c_str(), "orv", 0, temporary) == 0) return LastError();
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A relative name in a current folder that code page 932 cannot name makes no usable path.
+    std::string fullPath;
+    if (!Narrow(std::wstring_view(full, length), fullPath)) return FileError::BadPath;
+    wchar_t temporary[MAX_PATH];
+    if (GetTempFileNameW(Wide(FolderOf(fullPath)).c_str(), L"orv", 0, temporary) == 0) return LastError();
+    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const FileError error = LastError();
-        DeleteFileA(temporary);
+        DeleteFileW(temporary);
         return error;
     }
     m_handle = reinterpret_cast<std::intptr_t>(file);
-    m_strTarget = full;
-    m_strTemporary = temporary;
+    m_strTarget = fullPath;
+    m_strTemporary = Narrow(temporary);
     return FileError::None;
 }
 
@@ -199,7 +203,8 @@ FileError AtomicFile::Commit() {
         Discard();
         return error;
     }
-    if (!MoveFileExA(m_strTemporary.c_str(), m_strTarget.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(Wide(m_strTemporary).c_str(), Wide(m_strTarget).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const FileError error = LastError();
         Discard();
         return error;
@@ -211,7 +216,7 @@ FileError AtomicFile::Commit() {
 void AtomicFile::Discard() {
     if (m_handle != -1) CloseHandle(AsHandle(m_handle));
     m_handle = -1;
-    if (!m_strTemporary.empty()) DeleteFileA(m_strTemporary.c_str());
+    if (!m_strTemporary.empty()) DeleteFileW(Wide(m_strTemporary).c_str());
     m_strTemporary.clear();
 }
 

@@ -13,7 +13,10 @@ std::string DirectoryOf(const std::string& path);
 std::string FileNameOf(const std::string& path);
 
 #ifdef _WIN32
-// The executable's full path (GetModuleFileNameA).
+// The executable's full path, every character of it.
+std::wstring GetModulePathWide();
+// The executable's full path in code page 932; empty when code page 932 cannot hold it, and so
+// are the two below: a file of an empty name reads as missing and is never written.
 std::string GetModulePath();
 // The launcher INI: the executable's path with ".ini" for its extension.
 std::string GetLauncherIniPath();

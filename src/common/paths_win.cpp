@@ -2,20 +2,29 @@
 #include <windows.h>
 
 #include "common/paths.h"
+#include "common/wide.h"
 
-std::string GetModulePath() {
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length < MAX_PATH ? length : 0);
+std::wstring GetModulePathWide() {
+    wchar_t path[MAX_PATH] = L"";
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, length < MAX_PATH ? length : 0);
 }
 
-std::string GetLauncherIniPath() { return LauncherIniPathFor(GetModulePath()); }
+std::string GetModulePath() {
+    std::string path;
+    return Narrow(GetModulePathWide(), path) ? path : std::string();
+}
+
+std::string GetLauncherIniPath() {
+    const std::string modulePath = GetModulePath();
+    return modulePath.empty() ? std::string() : LauncherIniPathFor(modulePath);
+}
 
 std::string GetModuleDirectory() { return DirectoryOf(GetModulePath()); }
 
 bool FileExists(const std::string& path) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(path.c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Wide(path).c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return false;
     FindClose(find);
     return true;

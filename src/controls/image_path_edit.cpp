@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "common/texts.h"
+#include "common/wide.h"
 #include "framework/dialog.h"
 #include "framework/services.h"
 
@@ -17,13 +19,21 @@ ImagePathEdit::~ImagePathEdit() {
 
 void ImagePathEdit::Attach(HWND dialog, int id) {
     m_hWnd = GetDlgItem(dialog, id);
+    m_strAccepted = WideWindowText(m_hWnd);
     SetWindowSubclass(m_hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     DragAcceptFiles(m_hWnd, TRUE);
 }
 
-std::string ImagePathEdit::GetText() const { return WindowText(m_hWnd); }
+ExactText ImagePathEdit::GetExactText() const {
+    const std::wstring shown = WideWindowText(m_hWnd);
+    return shown == Wide(m_given) ? m_given : ExactTextOf(std::wstring_view(shown));
+}
 
-void ImagePathEdit::SetText(const std::string& text) { SetWindowTextA(m_hWnd, text.c_str()); }
+void ImagePathEdit::SetText(const ExactText& text) {
+    m_given = text;
+    m_strAccepted = Wide(text);
+    SetWindowTextW(m_hWnd, m_strAccepted.c_str());
+}
 
 LRESULT CALLBACK ImagePathEdit::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                              DWORD_PTR data) {
@@ -36,6 +46,9 @@ LRESULT CALLBACK ImagePathEdit::SubclassProc(HWND window, UINT message, WPARAM w
             // Replaces the edit control's own word selection.
             edit->OnDoubleClick();
             return 0;
+        case WM_REFLECTED_COMMAND:
+            if (HIWORD(wParam) == EN_CHANGE) edit->OnChange();
+            return 0;
         case WM_NCDESTROY:
             RemoveWindowSubclass(window, SubclassProc, kSubclassId);
             edit->m_hWnd = nullptr;
@@ -46,8 +59,15 @@ LRESULT CALLBACK ImagePathEdit::SubclassProc(HWND window, UINT message, WPARAM w
 
 void ImagePathEdit::OnDropFiles(HDROP drop) {
     // Only the first file of a drop is taken; neither its kind nor its existence is checked.
-    char path[MAX_PATH] = "";
-    if (DragQueryFileA(drop, 0, path, MAX_PATH) > 0) SetText(path);
+    wchar_t path[MAX_PATH] = L"";
+    std::string dropped;
+    if (DragQueryFileW(drop, 0, path, MAX_PATH) > 0) {
+        if (Narrow(path, dropped)) {
+            SetText(dropped);
+        } else {
+            ReportPathBeyondCp932(GetParent(m_hWnd), path);
+        }
+    }
     DragFinish(drop);
 }
 
@@ -60,9 +80,23 @@ void ImagePathEdit::OnDoubleClick() {
     options.filter = m_strFilter;
     options.flags = m_dwFlags;
     std::string chosen;
-    if (GetServices().ChooseFile(options, chosen)) {
+    if (ChooseFile(options, chosen)) {
         m_strChosenPath = chosen;
         SetText(chosen);
     }
     SetFocus(m_hWnd);
+}
+
+void ImagePathEdit::OnChange() {
+    const std::wstring shown = WideWindowText(m_hWnd);
+    std::string cp932;
+    if (shown == m_strAccepted) return;
+    if (shown == Wide(m_given) || Narrow(shown, cp932)) {
+        m_strAccepted = shown;
+        return;
+    }
+    // Typed or pasted characters that code page 932 cannot hold never stay in the field.
+    SetWindowTextW(m_hWnd, m_strAccepted.c_str());
+    SendMessageW(m_hWnd, EM_SETSEL, m_strAccepted.size(), m_strAccepted.size());
+    ShowMessage(GetParent(m_hWnd), texts::kTypedTextBeyondCp932, MB_OK | MB_ICONSTOP);
 }

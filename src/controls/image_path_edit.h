@@ -1,10 +1,14 @@
 // A one-line path field: takes a file dropped from the shell, and opens a file dialog on double-click.
+// It holds only paths that code page 932 can name, so the emulator can open them; a path from a
+// marked file that holds more is shown and given back whole until the user replaces it.
 #pragma once
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string>
+
+#include "common/exact_text.h"
 
 class ImagePathEdit {
 public:
@@ -16,8 +20,12 @@ public:
     // Attaches to the edit control id of a dialog and registers it for dropped files.
     void Attach(HWND dialog, int id);
     HWND GetSafeHwnd() const { return m_hWnd; }
-    std::string GetText() const;
-    void SetText(const std::string& text);
+    std::string GetText() const { return GetExactText().cp932; }
+    // The text as given while the field still shows it (byte for byte, and with every character),
+    // else as the user made it.
+    ExactText GetExactText() const;
+    void SetText(const std::string& text) { SetText(ExactText{text, {}}); }
+    void SetText(const ExactText& text);
     // The last path confirmed in the field's file dialog; empty when none was.
     const std::string& ChosenPath() const { return m_strChosenPath; }
 
@@ -31,7 +39,10 @@ private:
                                          DWORD_PTR data);
     void OnDropFiles(HDROP drop);
     void OnDoubleClick();
+    void OnChange();
 
     HWND m_hWnd = nullptr;
     std::string m_strChosenPath;
+    ExactText m_given;            // the text last given to the field
+    std::wstring m_strAccepted;   // what the field last showed that it may hold
 };

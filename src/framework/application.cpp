@@ -1,7 +1,6 @@
 // The application object and the program's start.
 #include "framework/application.h"
 
-#include "common/cp932.h"
 #include "common/paths.h"
 #include "framework/dialog.h"
 
@@ -19,11 +18,13 @@ Application* Application::Current() { return g_pApplication; }
 
 HWND Application::MainWindow() const { return m_pMainWnd != nullptr ? m_pMainWnd->GetSafeHwnd() : nullptr; }
 
-const std::string& ApplicationName() {
-    static const std::string name = [] {
-        const std::string file = FileNameOf(GetModulePath());
-        const std::size_t dot = cp932::FindLastChar(file, '.');
-        return dot == std::string::npos ? file : file.substr(0, dot);
+const std::wstring& ApplicationName() {
+    // Taken from the wide path, so a caption never depends on what code page 932 can hold.
+    static const std::wstring name = [] {
+        const std::wstring path = GetModulePathWide();
+        std::wstring file = path.substr(path.find_last_of(L'\\') + 1);
+        const std::size_t dot = file.find_last_of(L'.');
+        return dot == std::wstring::npos ? file : file.substr(0, dot);
     }();
     return name;
 }

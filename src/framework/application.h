@@ -23,7 +23,7 @@ public:
 };
 
 // The executable's file name without its extension: the caption of every message box.
-const std::string& ApplicationName();
+const std::wstring& ApplicationName();
 
 // WinMain's body: InitInstance of the one application object.
 int RunApplication(HINSTANCE instance);

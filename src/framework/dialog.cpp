@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/texts.h"
+#include "common/wide.h"
 #include "framework/application.h"
 #include "framework/services.h"
 
@@ -39,7 +40,7 @@ INT_PTR Dialog::DoModal() {
     // loop disables while it runs, so the launcher behind it takes no input.
     HWND owner = m_hParent;
     if (owner == nullptr && Application::Current() != nullptr) owner = Application::Current()->MainWindow();
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplate), owner, DialogProc,
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nTemplate), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 
@@ -47,7 +48,7 @@ HWND Dialog::Create() {
     m_bModal = false;
     m_bEnded = false;
     EnsureCommonControls();
-    HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplate), m_hParent, DialogProc,
+    HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nTemplate), m_hParent, DialogProc,
                                      reinterpret_cast<LPARAM>(this));
     // Initialisation may already have ended the dialog.
     if (window != nullptr && !m_bEnded) ShowWindow(window, SW_SHOW);
@@ -75,25 +76,29 @@ LRESULT Dialog::Default() {
     return 0;
 }
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(window, text.data(), length + 1);
-    return text.data();
+std::wstring WideWindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    return std::wstring(text.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
+
+std::string WindowText(HWND window) { return Narrow(WideWindowText(window)); }
 
 std::string Dialog::ItemText(int id) const { return WindowText(Item(id)); }
 
-void Dialog::SetItemText(int id, const std::string& text) { SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+void Dialog::SetItemText(int id, const std::string& text) { SetDlgItemTextW(m_hWnd, id, Wide(text).c_str()); }
+
+void Dialog::SetItemText(int id, const std::wstring& text) { SetDlgItemTextW(m_hWnd, id, text.c_str()); }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* dialog = nullptr;
     if (message == WM_INITDIALOG) {
         dialog = reinterpret_cast<Dialog*>(lParam);
         dialog->m_hWnd = window;
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
     } else {
-        dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+        dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
     }
     if (dialog == nullptr) return FALSE;
     INT_PTR result = FALSE;
@@ -101,10 +106,10 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
     try {
         result = dialog->Dispatch(message, wParam, lParam);
     } catch (const std::exception&) {
-        GetServices().ShowMessage(window, texts::kUnexpectedError, MB_OK | MB_ICONSTOP);
+        ShowMessage(window, texts::kUnexpectedError, MB_OK | MB_ICONSTOP);
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, DWLP_USER, 0);
+        SetWindowLongPtrW(window, DWLP_USER, 0);
         dialog->m_hWnd = nullptr;
     }
     return result;
@@ -130,6 +135,8 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
         const UINT id = LOWORD(wParam);
         const UINT code = HIWORD(wParam);
+        // A control's wrapper sees the control's own notifications first.
+        if (lParam != 0) SendMessageW(reinterpret_cast<HWND>(lParam), WM_REFLECTED_COMMAND, wParam, lParam);
         if (DispatchCommand(code, id)) return TRUE;
         if (code == BN_CLICKED && id == IDOK) {
             OnOK();
@@ -146,7 +153,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         for (const MessageMapEntry* entry = GetMessageMap(); entry->kind != MessageMapEntry::End; ++entry) {
             if (entry->kind == MessageMapEntry::Notify && entry->code == header->code &&
                 header->idFrom >= entry->firstId && header->idFrom <= entry->lastId) {
-                SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, (this->*entry->onNotify)(header));
+                SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, (this->*entry->onNotify)(header));
                 return TRUE;
             }
         }
@@ -161,7 +168,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_QUERYDRAGICON || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)) {
             return static_cast<INT_PTR>(result);
         }
-        SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
         return TRUE;
     }
     return FALSE;

@@ -6,6 +6,12 @@
 
 #include <string>
 
+// A control's own notification, sent to the control before its dialog handles the WM_COMMAND it
+// came in (wParam and lParam as that message's), so that a control wrapper can answer it.
+constexpr UINT WM_REFLECTED_COMMAND = WM_USER + 0x1C00 + WM_COMMAND;
+
+// Dialogs are wide windows: their texts are code page 932 converted at this boundary, whatever
+// the system's ANSI code page is.
 class Dialog {
 public:
     Dialog(UINT templateId, HWND parent = nullptr);
@@ -52,6 +58,7 @@ protected:
     HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
     std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text);
+    void SetItemText(int id, const std::wstring& text);
     bool IsChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
     void SetChecked(int id, bool checked) { CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED); }
     void ShowItem(int id, bool show) { ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE); }
@@ -71,7 +78,8 @@ private:
     INT_PTR m_nResult = IDCANCEL;
 };
 
-// The text of any window, as code page 932.
+// The text of any window, every character of it, and as code page 932 for a text known to fit.
+std::wstring WideWindowText(HWND window);
 std::string WindowText(HWND window);
 
 // Message map declaration and definition, read like a table of what the dialog reacts to.

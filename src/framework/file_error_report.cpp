@@ -25,5 +25,5 @@ std::string FileErrorText(fileio::FileError error, const std::string& path) {
 }
 
 void ReportFileError(HWND owner, fileio::FileError error, const std::string& path) {
-    GetServices().ShowMessage(owner, FileErrorText(error, path), MB_OK | MB_ICONSTOP);
+    ShowMessage(owner, FileErrorText(error, path), MB_OK | MB_ICONSTOP);
 }

@@ -15,15 +15,17 @@ struct FileDialogOptions {
     DWORD flags = 0;                // OFN_ flags
 };
 
+// Texts and paths are the program's code page 932 strings, converted with code page 932 at the
+// wide functions; what the user chooses comes back with every character, to be checked.
 class Services {
 public:
     virtual ~Services() = default;
     // A message box captioned with the application name; answers the button pressed.
-    virtual int ShowMessage(HWND owner, const std::string& text, UINT type) = 0;
+    virtual int ShowMessage(HWND owner, const std::wstring& text, UINT type) = 0;
     // A file dialog; true and the chosen full path when the user confirms.
-    virtual bool ChooseFile(const FileDialogOptions& options, std::string& path) = 0;
+    virtual bool ChooseFile(const FileDialogOptions& options, std::wstring& path) = 0;
     // The font dialog (screen fonts, effects); true and the font when the user confirms.
-    virtual bool ChooseScreenFont(HWND owner, LOGFONTA& font) = 0;
+    virtual bool ChooseScreenFont(HWND owner, LOGFONTW& font) = 0;
     // The shell's "Open" verb on a file; the result is not looked at.
     virtual void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) = 0;
     // Starts a program in a folder; false when it could not be started.
@@ -38,6 +40,14 @@ public:
 Services& GetServices();
 // Replaces the services (nullptr restores the Win32 ones).
 void SetServices(Services* services);
+
+// A message box of the program's code page 932 text.
+int ShowMessage(HWND owner, const std::string& text, UINT type);
+// Tells the user that a path holds characters code page 932 cannot, so it is not taken: the
+// emulator could not open it, and no file may name it with "?" in their place.
+void ReportPathBeyondCp932(HWND owner, const std::wstring& path);
+// A file dialog whose choice must be a path code page 932 holds: another is refused with that report.
+bool ChooseFile(const FileDialogOptions& options, std::string& path);
 
 // Waits for handle with owner disabled, dispatching what keeps this thread's windows alive (paint,
 // timers, sent messages) and dropping what would be input to owner: keys, mouse, commands, close.

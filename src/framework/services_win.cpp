@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "common/texts.h"
+#include "common/wide.h"
 #include "framework/application.h"
 
 namespace {
@@ -15,55 +17,56 @@ HWND MainWindow() { return Application::Current() != nullptr ? Application::Curr
 
 class Win32Services : public Services {
 public:
-    int ShowMessage(HWND owner, const std::string& text, UINT type) override {
+    int ShowMessage(HWND owner, const std::wstring& text, UINT type) override {
         if (owner == nullptr) owner = MainWindow();
-        return MessageBoxA(owner, text.c_str(), ApplicationName().c_str(), type);
+        return MessageBoxW(owner, text.c_str(), ApplicationName().c_str(), type);
     }
 
-    bool ChooseFile(const FileDialogOptions& options, std::string& path) override {
-        std::vector<char> file(MAX_PATH, '\0');
-        options.fileName.copy(file.data(), MAX_PATH - 1);
-        const std::string filter = FilterForDialog(options.filter);
-        OPENFILENAMEA dialog = {};
+    bool ChooseFile(const FileDialogOptions& options, std::wstring& path) override {
+        std::vector<wchar_t> file(MAX_PATH, L'\0');
+        Wide(options.fileName).copy(file.data(), MAX_PATH - 1);
+        const std::wstring filter = Wide(FilterForDialog(options.filter));
+        const std::wstring defaultExtension = Wide(options.defaultExtension);
+        OPENFILENAMEW dialog = {};
         dialog.lStructSize = sizeof dialog;
         dialog.hwndOwner = options.owner != nullptr ? options.owner : MainWindow();
         dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
         dialog.lpstrFile = file.data();
         dialog.nMaxFile = MAX_PATH;
-        dialog.lpstrDefExt = options.defaultExtension.empty() ? nullptr : options.defaultExtension.c_str();
+        dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
         dialog.Flags = options.flags | OFN_EXPLORER | OFN_ENABLESIZING;
-        const BOOL confirmed = options.open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+        const BOOL confirmed = options.open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
         if (!confirmed) return false;
         path = file.data();
         return true;
     }
 
-    bool ChooseScreenFont(HWND owner, LOGFONTA& font) override {
-        CHOOSEFONTA dialog = {};
+    bool ChooseScreenFont(HWND owner, LOGFONTW& font) override {
+        CHOOSEFONTW dialog = {};
         dialog.lStructSize = sizeof dialog;
         dialog.hwndOwner = owner;
         dialog.lpLogFont = &font;
         dialog.Flags = CF_SCREENFONTS | CF_EFFECTS;
-        return ChooseFontA(&dialog) != FALSE;
+        return ChooseFontW(&dialog) != FALSE;
     }
 
     void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) override {
-        ShellExecuteA(owner, "Open", file.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
+        ShellExecuteW(owner, L"Open", Wide(file).c_str(), L"", Wide(directory).c_str(), SW_SHOWNORMAL);
     }
 
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override {
         // The program is named as the application, and quoted on the command line, so a
         // folder with a space in it is never taken for a shorter program path.
-        std::string commandLine = "\"" + program + "\"";
-        std::vector<char> buffer(commandLine.begin(), commandLine.end());
-        buffer.push_back('\0');
-        STARTUPINFOA startup = {};
+        const std::wstring application = Wide(program);
+        std::wstring commandLine = L"\"" + application + L"\"";
+        const std::wstring folder = Wide(directory);
+        STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWNORMAL;
         PROCESS_INFORMATION info = {};
-        if (!CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
+        if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
             return false;
         }
         CloseHandle(info.hThread);
@@ -76,7 +79,7 @@ public:
         CloseHandle(process);
     }
 
-    bool RemoveFile(const std::string& path) override { return DeleteFileA(path.c_str()) != FALSE; }
+    bool RemoveFile(const std::string& path) override { return DeleteFileW(Wide(path).c_str()) != FALSE; }
 };
 
 Win32Services g_win32Services;
@@ -87,6 +90,20 @@ Services* g_pServices = &g_win32Services;
 Services& GetServices() { return *g_pServices; }
 
 void SetServices(Services* services) { g_pServices = services != nullptr ? services : &g_win32Services; }
+
+int ShowMessage(HWND owner, const std::string& text, UINT type) { return GetServices().ShowMessage(owner, Wide(text), type); }
+
+void ReportPathBeyondCp932(HWND owner, const std::wstring& path) {
+    GetServices().ShowMessage(owner, path + Wide(texts::kPathBeyondCp932), MB_OK | MB_ICONSTOP);
+}
+
+bool ChooseFile(const FileDialogOptions& options, std::string& path) {
+    std::wstring chosen;
+    if (!GetServices().ChooseFile(options, chosen)) return false;
+    if (Narrow(chosen, path)) return true;
+    ReportPathBeyondCp932(options.owner, chosen);
+    return false;
+}
 
 namespace {
 
@@ -106,13 +123,13 @@ void WaitKeepingWindowsAlive(HWND owner, HANDLE handle) {
     int exitCode = 0;
     while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
                 quit = true;
                 exitCode = static_cast<int>(message.wParam);
             } else if (!IsInputTo(owner, message)) {
                 TranslateMessage(&message);
-                DispatchMessageA(&message);
+                DispatchMessageW(&message);
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "common/cp932.h"
 #include "common/paths.h"
 #include "common/texts.h"
+#include "common/wide.h"
 #include "framework/services.h"
 #include "resource.h"
 
@@ -34,7 +35,7 @@ BOOL EmulatorSearchDialog::OnInitDialog() {
     m_strResult.clear();
     m_pRequest = new SearchRequest{};
     m_pRequest->hwndDialog = m_hWnd;
-    m_strTarget.copy(m_pRequest->target, MAX_PATH - 1);
+    Wide(m_strTarget).copy(m_pRequest->target, MAX_PATH - 1);
     m_hThread = CreateThread(nullptr, 0, SearchThreadProc, m_pRequest, 0, &m_dwThreadId);
     if (m_hThread == nullptr) {
         delete m_pRequest;
@@ -49,7 +50,7 @@ BOOL EmulatorSearchDialog::OnInitDialog() {
 void EmulatorSearchDialog::OnSet() {
     if (m_pRequest != nullptr) m_pRequest->stop = true;
     // Posting fails only before the worker's queue exists, for a moment after its start.
-    while (m_hThread != nullptr && !PostThreadMessageA(m_dwThreadId, WM_QUIT, 0, 0) &&
+    while (m_hThread != nullptr && !PostThreadMessageW(m_dwThreadId, WM_QUIT, 0, 0) &&
            WaitForSingleObject(m_hThread, 0) == WAIT_TIMEOUT) {
         Sleep(1);
     }
@@ -57,7 +58,7 @@ void EmulatorSearchDialog::OnSet() {
 
 LRESULT EmulatorSearchDialog::OnTimer(WPARAM, LPARAM) {
     if (m_pRequest == nullptr) return 0;
-    std::string folder;
+    std::wstring folder;
     {
         std::lock_guard<std::mutex> lock(m_pRequest->folderLock);
         folder = m_pRequest->folder;
@@ -80,17 +81,18 @@ LRESULT EmulatorSearchDialog::OnSearchDone(WPARAM code, LPARAM request) {
     m_pRequest = nullptr;
     switch (code) {
         case Found:
-            m_strResult = done->found;
+            m_strResult = Narrow(done->found);  // the worker takes only paths that code page 932 holds
             break;
         case NotFound:
             m_strResult.clear();
+            if (done->unusable[0] != L'\0') ReportPathBeyondCp932(m_hWnd, done->unusable);
             break;
         case Cancelled:
             ChooseByHand();
             break;
     }
     delete done;
-    PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
     return 0;
 }
 
@@ -100,11 +102,11 @@ void EmulatorSearchDialog::ChooseByHand() {
     options.fileName = m_strTarget;
     options.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     std::string chosen;
-    if (!GetServices().ChooseFile(options, chosen)) return;
+    if (!ChooseFile(options, chosen)) return;
     if (cp932::EqualsIgnoreCase(FileNameOf(chosen), m_strTarget)) {
         m_strResult = chosen;
     } else {
-        GetServices().ShowMessage(m_hWnd, texts::kWrongFile, MB_OK);
+        ShowMessage(m_hWnd, texts::kWrongFile, MB_OK);
     }
 }
 
@@ -129,7 +131,7 @@ void EmulatorSearchDialog::StopWorker() {
     CloseHandle(m_hThread);
     m_hThread = nullptr;
     MSG done;
-    if (m_hWnd != nullptr) PeekMessageA(&done, m_hWnd, WM_SEARCH_DONE, WM_SEARCH_DONE, PM_REMOVE);
+    if (m_hWnd != nullptr) PeekMessageW(&done, m_hWnd, WM_SEARCH_DONE, WM_SEARCH_DONE, PM_REMOVE);
     delete m_pRequest;
     m_pRequest = nullptr;
 }

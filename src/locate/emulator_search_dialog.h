@@ -32,6 +32,6 @@ private:
     void StopWorker();
 
     SearchRequest* m_pRequest = nullptr;  // the worker's request while it runs
-    std::string m_strShownFolder;
+    std::wstring m_strShownFolder;
     DECLARE_MESSAGE_MAP()
 };

@@ -1,4 +1,6 @@
 // The drive-search worker: walks the launcher's folder tree, then every fixed drive, for one file name.
+// It walks by the wide file functions, so every folder is reached whatever its name; a match is
+// taken only when code page 932 can name its path, since the launcher and the emulator use it so.
 #pragma once
 
 #include <windows.h>
@@ -14,12 +16,13 @@ enum SearchResult { Found = 0, NotFound = 1, Cancelled = 2 };
 // Handed to the worker at its start and back to the dialog with WM_SEARCH_DONE.
 struct SearchRequest {
     HWND hwndDialog;
-    char target[MAX_PATH];  // the file name looked for
-    char found[MAX_PATH];   // the full path of the match; empty until then
+    wchar_t target[MAX_PATH];    // the file name looked for
+    wchar_t found[MAX_PATH];     // the full path of the match; empty until then
+    wchar_t unusable[MAX_PATH];  // the first match that code page 932 cannot name; empty while none
     // The pattern of the folder being listed, published for the dialog to show at its own pace:
     // a message per folder would cost the walk more than the listing itself.
     std::mutex folderLock;
-    char folder[MAX_PATH];
+    wchar_t folder[MAX_PATH];
     // The stop request, looked at before every entry; a WM_QUIT is looked at between drives too.
     std::atomic<bool> stop{false};
 };
@@ -29,4 +32,4 @@ DWORD WINAPI SearchThreadProc(LPVOID request);
 
 // Walks the folder of pattern ("folder\*.*") depth first; true when the target was found there
 // or below. A path that would not fit its MAX_PATH buffer is passed over.
-bool SearchDirectory(SearchRequest& request, const char* pattern);
+bool SearchDirectory(SearchRequest& request, const wchar_t* pattern);

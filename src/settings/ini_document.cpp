@@ -308,8 +308,8 @@ void IniDocument::WriteString(std::string_view sectionName, std::string_view key
     const auto keyFound = section.firstKeyLine.find(key);
     if (keyFound != section.firstKeyLine.end()) {
         Line& existing = section.lines[keyFound->second];
-        // A key that reads as the value already keeps its line, code unit for code unit.
-        if (RemoveOuterQuotes(existing.Value()) == value && ExactValue(existing) == exactValue) return;
+        // A key whose line already holds the value keeps its line, code unit for code unit.
+        if (existing.Value() == value && ExactValue(existing) == exactValue) return;
         // Rewritten in place under the file's own spelling of the key.
         existing = keyLine(existing.Name(), ExactName(existing));
         if (structural || existing.kind != LineKind::Key) Reparse();

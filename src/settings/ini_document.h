@@ -57,7 +57,7 @@ public:
 
     // Sets key to value in the first section of that name: an existing key is rewritten in
     // place under the file's own spelling of its name, a new key goes after the section's last
-    // entry, a new section at the end. A key that already reads as value is left as it stands.
+    // entry, a new section at the end. A key whose line already holds value is left as it stands.
     // exactValue, when given, is what a marked file stores; a file in code page 932 stores value.
     void WriteString(std::string_view section, std::string_view key, std::string_view value,
                      std::u16string_view exactValue = {});

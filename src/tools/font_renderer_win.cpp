@@ -2,15 +2,16 @@
 #include "tools/font_renderer_win.h"
 
 #include "common/texts.h"
+#include "common/wide.h"
 #include "tools/font_bitmap.h"
 
-bool RenderFontBitmap(HWND window, const LOGFONTA& font, const std::function<void(const char*)>& progress,
+bool RenderFontBitmap(HWND window, const LOGFONTW& font, const std::function<void(const char*)>& progress,
                       std::vector<std::uint8_t>& topDownBits) {
     HBITMAP bitmap = CreateBitmap(kFontBitmapSize, kFontBitmapSize, 1, 1, nullptr);
     HDC screen = GetDC(window);
     HDC dc = CreateCompatibleDC(screen);
     ReleaseDC(window, screen);
-    HFONT hFont = CreateFontIndirectA(&font);
+    HFONT hFont = CreateFontIndirectW(&font);
     if (bitmap == nullptr || dc == nullptr || hFont == nullptr) {
         if (hFont != nullptr) DeleteObject(hFont);
         if (dc != nullptr) DeleteDC(dc);
@@ -28,8 +29,11 @@ bool RenderFontBitmap(HWND window, const LOGFONTA& font, const std::function<voi
     HGDIOBJ oldFont = SelectObject(dc, hFont);
     SetTextColor(dc, RGB(0, 0, 0));  // the colour chosen in the font dialog is not used
     SetBkMode(dc, TRANSPARENT);
+    // Each code is drawn as the character code page 932 makes of it, never through the ANSI code
+    // page or the font's character set, so the bitmap is the same on every system locale.
     const auto draw = [dc](const GlyphPlacement& glyph) {
-        TextOutA(dc, glyph.x, glyph.y, reinterpret_cast<const char*>(glyph.bytes), glyph.length);
+        const std::wstring text = Wide(std::string_view(reinterpret_cast<const char*>(glyph.bytes), glyph.length));
+        TextOutW(dc, glyph.x, glyph.y, text.c_str(), static_cast<int>(text.size()));
     };
     progress(texts::kRenderingAscii);
     ForEachAsciiGlyph(draw);

@@ -11,5 +11,5 @@
 // it, black on white, unclipped and unscaled, and copies its bits (rows top to bottom) into
 // topDownBits. progress(text) comes before each pass. False when the bitmap, the drawing
 // surface or the font could not be made.
-bool RenderFontBitmap(HWND window, const LOGFONTA& font, const std::function<void(const char*)>& progress,
+bool RenderFontBitmap(HWND window, const LOGFONTW& font, const std::function<void(const char*)>& progress,
                       std::vector<std::uint8_t>& topDownBits);

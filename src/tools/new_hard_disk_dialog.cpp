@@ -7,6 +7,7 @@
 
 #include "common/file_io.h"
 #include "common/texts.h"
+#include "common/wide.h"
 #include "framework/services.h"
 #include "resource.h"
 #include "tools/hard_disk_image.h"
@@ -30,7 +31,7 @@ const char* ErrorTextFor(fileio::FileError error) {
 }
 
 bool IsExistingFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -61,25 +62,23 @@ BOOL NewHardDiskDialog::OnInitDialog() {
 }
 
 bool NewHardDiskDialog::Confirm(int size) {
-    Services& services = GetServices();
     if (m_strFileName.empty()) {
-        services.ShowMessage(m_hWnd, texts::kEnterFileName, MB_OK | MB_ICONINFORMATION);
+        ShowMessage(m_hWnd, texts::kEnterFileName, MB_OK | MB_ICONINFORMATION);
         return false;
     }
     // A negative size would make an image of the header alone: refused like 0.
     if (size <= 0) {
-        services.ShowMessage(m_hWnd, texts::kEnterFileSize, MB_OK | MB_ICONINFORMATION);
+        ShowMessage(m_hWnd, texts::kEnterFileSize, MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    return size <= kLargeDiskMegabytes ||
-           services.ShowMessage(m_hWnd, texts::kLargeDiskQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return size <= kLargeDiskMegabytes || ShowMessage(m_hWnd, texts::kLargeDiskQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 bool NewHardDiskDialog::ConfirmReplace() {
     // A typed name of an existing file may be a disk with the user's data; one chosen in the
     // field's save-as dialog was asked about there already.
     return !IsExistingFile(m_strFileName) || m_strFileName == m_fileNameEdit.ChosenPath() ||
-           GetServices().ShowMessage(m_hWnd, m_strFileName + texts::kReplaceQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
+           ShowMessage(m_hWnd, m_strFileName + texts::kReplaceQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void NewHardDiskDialog::ShowProgress(int block) {
@@ -92,7 +91,7 @@ void NewHardDiskDialog::ShowProgress(int block) {
 
 void NewHardDiskDialog::OnOK() {
     if (IsWriting()) return;
-    m_strFileName = ItemText(IDC_HDD_FILE_NAME);
+    m_strFileName = m_fileNameEdit.GetText();
     const int size = static_cast<int>(GetDlgItemInt(m_hWnd, IDC_HDD_SIZE, nullptr, TRUE));
     if (!Confirm(size)) return;
     // Written beside the target and renamed over it only when complete: a failure leaves the
@@ -126,7 +125,7 @@ void NewHardDiskDialog::StartWriting(int size) {
             return !m_bStop;
         });
         if (error == fileio::FileError::None) error = m_bStop ? fileio::FileError::Cancelled : m_pFile->Commit();
-        PostMessageA(window, WM_HDD_WRITTEN, static_cast<WPARAM>(error), 0);
+        PostMessageW(window, WM_HDD_WRITTEN, static_cast<WPARAM>(error), 0);
     });
 }
 
@@ -136,7 +135,7 @@ fileio::FileError NewHardDiskDialog::StopWriting() {
     KillTimer(m_hWnd, kProgressTimer);
     // The thread's last act was to post its result.
     MSG written = {};
-    PeekMessageA(&written, m_hWnd, WM_HDD_WRITTEN, WM_HDD_WRITTEN, PM_REMOVE);
+    PeekMessageW(&written, m_hWnd, WM_HDD_WRITTEN, WM_HDD_WRITTEN, PM_REMOVE);
     return written.message == WM_HDD_WRITTEN ? static_cast<fileio::FileError>(written.wParam) : fileio::FileError::Cancelled;
 }
 
@@ -162,7 +161,7 @@ void NewHardDiskDialog::FinishWriting(fileio::FileError error) {
     if (m_nSize > 0) SetDlgItemInt(m_hWnd, IDC_HDD_SIZE, static_cast<UINT>(m_nSize), TRUE);
     m_nSize = 0;
     if (error != fileio::FileError::None) {
-        GetServices().ShowMessage(m_hWnd, m_strFileName + ErrorTextFor(error), MB_OK | MB_ICONSTOP);
+        ShowMessage(m_hWnd, m_strFileName + ErrorTextFor(error), MB_OK | MB_ICONSTOP);
         return;
     }
     Dialog::OnOK();

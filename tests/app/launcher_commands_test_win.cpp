@@ -28,7 +28,6 @@ protected:
                          "Name=0|STR|n\r\nOther=0|FUTURE|o\r\n");
     }
 
-    HWND List() const { return Control(IDC_SETTINGS); }
     std::string RowText(int row) const { return ListItemText(List(), row, 0); }
     const std::string& Value(int row) const { return m_dialog->m_settings.at(row).value; }
 
@@ -57,15 +56,6 @@ protected:
         PumpPending();
     }
 
-    HWND Editor() const { return reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETEDITCONTROL, 0, 0)); }
-
-    void TypeIntoEditor(const std::string& text, WPARAM key) {
-        HWND editor = Editor();
-        ASSERT_NE(editor, nullptr);
-        SetWindowTextA(editor, text.c_str());
-        SendMessageA(editor, WM_KEYDOWN, key, 0);
-        PumpPending();
-    }
 };
 
 }  // namespace
@@ -107,11 +97,11 @@ TEST_F(LauncherCommandsTest, NumbersAndTextsAreEditedInPlace) {
     EXPECT_EQ(RowText(3), "n");
     EXPECT_FALSE(m_dialog->IsEnded());
     // The list's own label editing: refused for yes/no and choices, allowed for unknown types.
-    SendMessageA(List(), LVM_EDITLABELA, 0, 0);
+    SendMessageA(List(), LVM_EDITLABELW, 0, 0);
     EXPECT_EQ(Editor(), nullptr);
-    SendMessageA(List(), LVM_EDITLABELA, 1, 0);
+    SendMessageA(List(), LVM_EDITLABELW, 1, 0);
     EXPECT_EQ(Editor(), nullptr);
-    SendMessageA(List(), LVM_EDITLABELA, 4, 0);
+    SendMessageA(List(), LVM_EDITLABELW, 4, 0);
     TypeIntoEditor("typed", VK_RETURN);
     EXPECT_EQ(Value(4), "typed");
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,7 +12,9 @@
 
 #include "app/launcher_dialog.h"
 #include "common/paths.h"
+#include "resource.h"
 #include "support/cp932_literal.h"
+#include "support/dialog_driver.h"
 #include "support/win_files.h"
 
 inline const std::string kEmulatorDir = "D:\\orvane\\emu";
@@ -42,8 +45,20 @@ protected:
 
     HWND Window() const { return m_dialog->GetSafeHwnd(); }
     HWND Control(int id) const { return GetDlgItem(Window(), id); }
-    std::string ControlText(int id) const { return WindowText(Control(id)); }
+    std::string ControlText(int id) const { return TextOf(Control(id)); }
     bool Checked(int id) const { return IsDlgButtonChecked(Window(), id) == BST_CHECKED; }
+    HWND List() const { return Control(IDC_SETTINGS); }
+    HWND Editor() const { return reinterpret_cast<HWND>(SendMessageW(List(), LVM_GETEDITCONTROL, 0, 0)); }
+
+    // Types text into the open label editor of the settings list and ends it with key.
+    template <typename Text>
+    void TypeIntoEditor(const Text& text, WPARAM key) {
+        HWND editor = Editor();
+        ASSERT_NE(editor, nullptr);
+        SetText(editor, text);
+        SendMessageW(editor, WM_KEYDOWN, key, 0);
+        PumpPending();
+    }
 
     std::unique_ptr<LauncherDialog> m_dialog;
 };

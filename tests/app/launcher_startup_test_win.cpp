@@ -5,9 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
-#include <shlobj.h>
 
 #include "app/launcher_fixture.h"
 #include "common/paths.h"
@@ -27,7 +25,7 @@ TEST_F(LauncherDialogTest, FirstStartSearchesAndOpensWithDefaults) {
     EXPECT_TRUE(Checked(IDC_WAIT_CHECK));
     EXPECT_EQ(ListItemCount(Control(IDC_SETTINGS)), 0);
     EXPECT_EQ(m_dialog->m_strEmulatorDir, kEmulatorDir);
-    EXPECT_EQ(WindowText(Window()), "KMX Luncher - " + kEmulatorDir + "\\KMX.EXE");
+    EXPECT_EQ(TextOf(Window()), "KMX Luncher - " + kEmulatorDir + "\\KMX.EXE");
     EXPECT_EQ(services.m_messages, std::vector<std::string>{kEmulatorDir + "\\KMX.INI" + Sjis("が開けませんでした。")});
     EXPECT_FALSE(IsWindowVisible(Control(IDC_ERASE_RESUME)));
     EXPECT_TRUE(IsWindowVisible(Control(IDC_RESUME)));
@@ -99,14 +97,14 @@ TEST_F(LauncherDialogTest, SectionedKmxIniFillsFieldsResumeAndOneRowPerSetting) 
     EXPECT_EQ(ListItemText(list, 2, 0), Sjis("太郎"));
     EXPECT_EQ(ListItemText(list, 2, 1), Sjis("名前"));
     // Each row carries its setting.
-    LVITEMA item = {};
+    LVITEMW item = {};
     item.mask = LVIF_PARAM;
     item.iItem = 1;
-    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(reinterpret_cast<SettingItem*>(item.lParam), &m_dialog->m_settings[1]);
     // Both columns are wide enough for their headers.
-    EXPECT_GT(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0), SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
-                                                                         reinterpret_cast<LPARAM>(texts::kValueHeader)));
+    EXPECT_GT(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
+                                                                         reinterpret_cast<LPARAM>(L"設定値")));
 }
 
 TEST_F(LauncherDialogTest, LegacyKmxIniIsReadByLine) {
@@ -155,29 +153,15 @@ TEST_F(LauncherDialogTest, PathFieldButtonsEjectAndOpenWithTheShell) {
     EXPECT_EQ(ControlText(IDC_HDD2), Sjis("ソ.khd"));
 }
 
-// A drop of files from the shell, as the shell hands it over: a DROPFILES block of ANSI names.
-HDROP MakeDrop(const std::vector<std::string>& files) {
-    std::string names;
-    for (const std::string& file : files) names += file + '\0';
-    names += '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-    DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = FALSE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
 TEST_F(LauncherDialogTest, DroppedFilesPutTheFirstPathIntoTheField) {
     MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nFont=old.bmp\r\n");
     WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + kEmulatorDir + "\r\n");
     ScriptedServices services;
     ASSERT_NE(Start(), nullptr);
     SendMessageA(Control(IDC_FONT), WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(MakeDrop({Sjis("D:\\表\\first.bmp"), "D:\\second.bmp"})), 0);
+                 reinterpret_cast<WPARAM>(MakeDrop({L"D:\\表\\first.bmp", L"D:\\second.bmp"})), 0);
     EXPECT_EQ(ControlText(IDC_FONT), Sjis("D:\\表\\first.bmp"));
-    SendMessageA(Control(IDC_FDD1), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"D:\\some folder"})), 0);
+    SendMessageA(Control(IDC_FDD1), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({L"D:\\some folder"})), 0);
     EXPECT_EQ(ControlText(IDC_FDD1), "D:\\some folder");
 }
 
@@ -205,15 +189,15 @@ TEST_F(LauncherDialogTest, SystemMenuCommandsOfTheAboutRangeOpenTheAboutBox) {
     ScriptedServices services;
     ASSERT_NE(Start(), nullptr);
     HMENU menu = GetSystemMenu(Window(), FALSE);
-    char text[128] = "";
-    GetMenuStringA(menu, IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_EQ(std::string(text), Sjis("ORVANE のバージョン情報(&A)..."));
+    wchar_t text[128] = L"";
+    GetMenuStringW(menu, IDM_ABOUTBOX, text, 128, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(text), L"ORVANE のバージョン情報(&A)...");
 
     static int aboutBoxesSeen;
     aboutBoxesSeen = 0;
     // The about box is modal: a timer closes it once it is up.
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND about = FindWindowA("#32770", Sjis("orvaneのﾊﾞｰｼﾞｮﾝ情報").c_str());
+        HWND about = FindWindowW(L"#32770", L"orvaneのﾊﾞｰｼﾞｮﾝ情報");
         if (about != nullptr) {
             ++aboutBoxesSeen;
             PostMessageA(about, WM_COMMAND, IDOK, 0);

@@ -16,35 +16,43 @@
 //   driver quit TITLE SECONDS        closes a top-level window as its close box would and waits for it to go
 //   driver rect TITLE                prints the window's screen rectangle "left top right bottom"
 //   driver answers TITLE             prints 1 when the window's thread handles a message within 100 ms, else 0
+//   driver acp                       prints the ANSI code page this run has
+// A TITLE of the form #ID names the window that has a control ID, for a dialog without a caption.
 // A command that confirms a dialog fails unless the dialog goes away.
-// Arguments arrive in code page 932, as Wine hands them over; output is code page 932.
+// Arguments are read wide, as they were given; output is UTF-8. Windows of other processes are
+// read and written in their wide form, so neither depends on the system's ANSI code page.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 namespace {
 
 struct Search {
-    std::string prefix;
+    std::wstring prefix;
     HWND found = nullptr;
 };
 
 BOOL CALLBACK Match(HWND window, LPARAM parameter) {
     Search* search = reinterpret_cast<Search*>(parameter);
-    char title[512] = "";
-    GetWindowTextA(window, title, sizeof title);
-    if (IsWindowVisible(window) && std::string(title).rfind(search->prefix, 0) == 0) {
+    wchar_t title[512] = L"";
+    GetWindowTextW(window, title, 512);
+    const bool matches = search->prefix.rfind(L"#", 0) == 0
+                             ? GetDlgItem(window, std::wcstol(search->prefix.c_str() + 1, nullptr, 10)) != nullptr
+                             : std::wstring(title).rfind(search->prefix, 0) == 0;
+    if (IsWindowVisible(window) && matches) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND FindByTitle(const std::string& prefix) {
+HWND FindByTitle(const std::wstring& prefix) {
     Search search{prefix};
     EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
     return search.found;
@@ -59,16 +67,12 @@ bool WaitUntil(int seconds, Condition condition) {
     return false;
 }
 
-std::wstring Wide(const std::string& text) {
-    wchar_t wide[2048] = L"";
-    MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 2048);
-    return wide;
-}
-
-std::string Narrow(const wchar_t* wide) {
-    char text[4096] = "";
-    WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    return text;
+// Prints a line of text as UTF-8.
+void Print(const std::wstring& text) {
+    std::string utf8(text.size() * 4 + 1, '\0');
+    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                                             utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
+    std::printf("%s\n", utf8.c_str());
 }
 
 // Memory in the process that owns a window, for list view messages that carry pointers.
@@ -98,7 +102,7 @@ private:
     std::size_t m_size;
 };
 
-std::string CellText(HWND list, int row, int column) {
+std::wstring CellText(HWND list, int row, int column) {
     RemoteBuffer remote(list, sizeof(LVITEMW) + 2048);
     wchar_t text[1024] = L"";
     LVITEMW item = {};
@@ -108,7 +112,7 @@ std::string CellText(HWND list, int row, int column) {
     remote.Write(&item, sizeof item);
     SendMessageW(list, LVM_GETITEMTEXTW, row, remote.Address());
     remote.Read(text, sizeof text, sizeof item);
-    return Narrow(text);
+    return text;
 }
 
 POINT RowPoint(HWND list, int row) {
@@ -156,10 +160,10 @@ BOOL CALLBACK MatchFontDialog(HWND window, LPARAM parameter) {
 }
 
 // Selects the entry of a combo box and tells the dialog, as a click on it would.
-bool SelectEntry(HWND dialog, int id, const std::string& text) {
+bool SelectEntry(HWND dialog, int id, const std::wstring& text) {
     HWND combo = GetDlgItem(dialog, id);
     const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(Wide(text).c_str()));
+                                       reinterpret_cast<LPARAM>(text.c_str()));
     if (index == CB_ERR) return false;
     SendMessageW(combo, CB_SETCURSEL, index, 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
@@ -189,31 +193,38 @@ int Usage() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 3 || (argc < 4 && std::string(argv[1]) != "rect" && std::string(argv[1]) != "answers")) return Usage();
-    const std::string command = argv[1];
-    const std::string title = argv[2];
-    if (command == "wait") {
-        HWND window = nullptr;
-        if (!WaitUntil(std::atoi(argv[3]), [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
-        char text[512] = "";
-        GetWindowTextA(window, text, sizeof text);
-        std::printf("%s\n", text);
+int main() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argc == 2 && std::wstring(argv[1]) == L"acp") {
+        std::printf("%u\n", GetACP());
         return 0;
     }
-    if (command == "gone") return WaitUntil(std::atoi(argv[3]), [&] { return FindByTitle(title) == nullptr; }) ? 0 : 1;
-    if (command == "file-dialog") {
+    if (argc < 3 || (argc < 4 && std::wstring(argv[1]) != L"rect" && std::wstring(argv[1]) != L"answers")) return Usage();
+    const std::wstring command = argv[1];
+    const std::wstring title = argv[2];
+    const auto number = [&](int index) { return std::wcstol(argv[index], nullptr, 10); };
+    if (command == L"wait") {
+        HWND window = nullptr;
+        if (!WaitUntil(number(3), [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
+        wchar_t text[512] = L"";
+        GetWindowTextW(window, text, 512);
+        Print(text);
+        return 0;
+    }
+    if (command == L"gone") return WaitUntil(number(3), [&] { return FindByTitle(title) == nullptr; }) ? 0 : 1;
+    if (command == L"file-dialog") {
         // Here the second argument is the path to confirm.
         HWND dialog = nullptr;
-        if (!WaitUntil(std::atoi(argv[3]), [&] { return (dialog = FindFileDialog()) != nullptr; })) return 1;
+        if (!WaitUntil(number(3), [&] { return (dialog = FindFileDialog()) != nullptr; })) return 1;
         WaitUntilIdle(dialog);
-        SendMessageW(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(title).c_str()));
-        return Confirm(dialog, std::atoi(argv[3])) ? 0 : 1;
+        SendMessageW(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
+        return Confirm(dialog, number(3)) ? 0 : 1;
     }
-    if (command == "font-dialog") {
+    if (command == L"font-dialog") {
         if (argc < 5) return Usage();
         HWND dialog = nullptr;
-        if (!WaitUntil(std::atoi(argv[4]), [&] {
+        if (!WaitUntil(number(4), [&] {
                 EnumWindows(MatchFontDialog, reinterpret_cast<LPARAM>(&dialog));
                 return dialog != nullptr;
             })) {
@@ -228,72 +239,72 @@ int main(int argc, char** argv) {
                 for (int i = 0; i < count && i < 40; ++i) {
                     wchar_t entry[256] = L"";
                     SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
-                    std::fprintf(stderr, " [%s]", Narrow(entry).c_str());
+                    std::fwprintf(stderr, L" [%ls]", entry);
                 }
                 std::fprintf(stderr, "\n");
             }
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
             return 1;
         }
-        return Confirm(dialog, std::atoi(argv[4])) ? 0 : 1;
+        return Confirm(dialog, number(4)) ? 0 : 1;
     }
-    if (command == "answer-box") {
+    if (command == L"answer-box") {
         if (argc < 5) return Usage();
         HWND box = nullptr;
-        if (!WaitUntil(std::atoi(argv[4]), [&] { return (box = FindByTitle(title)) != nullptr; })) return 1;
+        if (!WaitUntil(number(4), [&] { return (box = FindByTitle(title)) != nullptr; })) return 1;
         wchar_t text[1024] = L"";
         SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-        std::printf("%s\n", Narrow(text).c_str());
-        PostMessageW(box, WM_COMMAND, std::atoi(argv[3]), 0);
+        Print(text);
+        PostMessageW(box, WM_COMMAND, number(3), 0);
         return 0;
     }
     HWND window = FindByTitle(title);
-    if (command == "quit" && window != nullptr) {
+    if (command == L"quit" && window != nullptr) {
         PostMessageW(window, WM_CLOSE, 0, 0);
-        return WaitUntil(std::atoi(argv[3]), [&] { return !IsWindow(window); }) ? 0 : 1;
+        return WaitUntil(number(3), [&] { return !IsWindow(window); }) ? 0 : 1;
     }
-    if (command == "rect" && window != nullptr) {
+    if (command == L"rect" && window != nullptr) {
         RECT rect = {};
         GetWindowRect(window, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
         return 0;
     }
-    if (command == "answers" && window != nullptr) {
+    if (command == L"answers" && window != nullptr) {
         DWORD_PTR result = 0;
         std::printf("%d\n", SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &result) ? 1 : 0);
         return 0;
     }
     if (window == nullptr) {
-        std::fprintf(stderr, "no window titled %s\n", title.c_str());
+        std::fwprintf(stderr, L"no window titled %ls\n", title.c_str());
         return 1;
     }
-    HWND control = GetDlgItem(window, std::atoi(argv[3]));
-    if (command == "text") {
+    HWND control = GetDlgItem(window, number(3));
+    if (command == L"text") {
         // GetWindowText does not ask a control of another process; WM_GETTEXT does.
         wchar_t text[1024] = L"";
         SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-        std::printf("%s\n", Narrow(text).c_str());
-    } else if (command == "rows") {
+        Print(text);
+    } else if (command == L"rows") {
         std::printf("%d\n", static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0)));
-    } else if (command == "cell" && argc >= 6) {
-        std::printf("%s\n", CellText(control, std::atoi(argv[4]), std::atoi(argv[5])).c_str());
-    } else if (command == "point" && argc >= 5) {
-        const POINT point = RowPoint(control, std::atoi(argv[4]));
+    } else if (command == L"cell" && argc >= 6) {
+        Print(CellText(control, number(4), number(5)));
+    } else if (command == L"point" && argc >= 5) {
+        const POINT point = RowPoint(control, number(4));
         std::printf("%ld %ld\n", point.x, point.y);
-    } else if (command == "edit-text" && argc >= 5) {
+    } else if (command == L"edit-text" && argc >= 5) {
         HWND editor = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETEDITCONTROL, 0, 0));
         if (editor == nullptr) return 1;
-        SendMessageW(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(argv[4]).c_str()));
+        SendMessageW(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
         PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
-    } else if (command == "visible") {
+    } else if (command == L"visible") {
         std::printf("%d\n", IsWindowVisible(control) ? 1 : 0);
-    } else if (command == "click") {
+    } else if (command == L"click") {
         PostMessageW(control, BM_CLICK, 0, 0);
-    } else if (command == "fill" && argc >= 5) {
-        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(argv[4]).c_str()));
-    } else if (command == "close") {
+    } else if (command == L"fill" && argc >= 5) {
+        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+    } else if (command == L"close") {
         PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        return WaitUntil(std::atoi(argv[3]), [&] { return !IsWindow(window); }) ? 0 : 1;
+        return WaitUntil(number(3), [&] { return !IsWindow(window); }) ? 0 : 1;
     } else {
         return Usage();
     }

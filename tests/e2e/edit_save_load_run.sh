@@ -27,9 +27,9 @@ start_orvane
 expect_drive "rows" 21 rows "KMX Luncher" 1005
 
 click_row 2   # Scanline, yes/no: あり -> なし
-expect_cell "yes/no row flipped" 2 "$(sjis なし)"
+expect_cell "yes/no row flipped" 2 "なし"
 click_row 0   # Screen, a choice: ウィンドウ -> フルスクリーン
-expect_cell "choice row stepped" 0 "$(sjis フルスクリーン)"
+expect_cell "choice row stepped" 0 "フルスクリーン"
 click_row 5   # Volume, a number: opens the editor at once
 wait_until "label editor on the number row" drive edit-text "KMX Luncher" 1005 12
 expect_cell "number edited in place" 5 12
@@ -58,7 +58,7 @@ pass "saved profile, byte for byte"
 printf '[KMX]\r\nResume=1\r\nScreen=0\r\nScale=3\r\nVolume=33\r\n' >"$work/other.ini"
 drive click "KMX Luncher" 1043
 check "open dialog confirmed" drive file-dialog "Z:${work//\//\\}\\other.ini" 30
-expect_cell "loaded choice" 1 "$(sjis 3倍)"
+expect_cell "loaded choice" 1 "3倍"
 expect_cell "loaded number" 5 33
 expect_drive "loaded path (missing key empties it)" "" text "KMX Luncher" 1000
 
@@ -81,7 +81,7 @@ expect_drive "erase button after the run" 1 visible "KMX Luncher" 1024
 
 # Erase the resume file.
 drive click "KMX Luncher" 1024
-expect "erase question" "$(drive answer-box orvane 1 20)" "$(sjis 'レジュームメモリ SaveA.CPU を消去します。')"
+expect "erase question" "$(drive answer-box orvane 1 20)" "レジュームメモリ SaveA.CPU を消去します。"
 wait_until "SAVEA.CPU erased" test ! -f "$emu/SAVEA.CPU"
 expect_drive "erase button after erasing" 0 visible "KMX Luncher" 1024
 

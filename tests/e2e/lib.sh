@@ -4,7 +4,8 @@
 #   source lib.sh ORVANE_EXE DRIVER_EXE PREFIX
 orvane_exe=$1 driver_exe=$2 prefix=$3
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-run=("$e2e_root/scripts/wine-run.sh" --desktop 800x600 "$prefix")
+# A script may set prefix_options (see wine-prefix.sh) before sourcing this.
+run=("$e2e_root/scripts/wine-run.sh" ${prefix_options[@]+"${prefix_options[@]}"} --desktop 800x600 "$prefix")
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 work=$(mktemp -d)
 trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
@@ -16,6 +17,7 @@ emu_dir="Z:${emu//\//\\}"
 mkdir -p "$launcher" "$emu"
 cp "$orvane_exe" "$launcher/orvane.exe"
 
+# The driver prints UTF-8, read from the windows in their wide form.
 drive() { "${run[@]}" "$driver_exe" "$@" | tr -d '\r'; }
 expect_drive() {  # description, expected, driver arguments...: waits up to 30 s for the driver to see it
   local what=$1 want=$2 seen=
@@ -35,7 +37,8 @@ wait_until() {  # description, command...: waits up to 30 s for the command to s
   for _ in $(seq 150); do "$@" && { pass "$what"; return 0; }; sleep 0.2; done
   fail "$what"
 }
-sjis() { printf '%s' "$1" | iconv -f utf-8 -t cp932; }
+# A run made for a system locale has its ANSI code page (ORVANE_ACP; the Japanese 932 unless set).
+expect "the ANSI code page of this run" "$(drive acp)" "${ORVANE_ACP:-932}"
 start_orvane() {
   "${run[@]}" "$launcher/orvane.exe" >/dev/null 2>&1 &
   check "the main window comes up" drive wait "KMX Luncher" 90 >/dev/null

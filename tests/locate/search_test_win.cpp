@@ -76,12 +76,30 @@ TEST_F(SearchTest, EnterAndForeignResultsDoNotEndTheSearch) {
     ASSERT_NE(dialog.Create(), nullptr);
     SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);  // Enter
     SearchRequest foreign{};
-    lstrcpyA(foreign.found, "D:\\forged\\KMX.EXE");
+    lstrcpyW(foreign.found, L"D:\\forged\\KMX.EXE");
     SendMessageA(dialog.GetSafeHwnd(), WM_SEARCH_DONE, Found, reinterpret_cast<LPARAM>(&foreign));
     EXPECT_FALSE(dialog.IsEnded());
     ASSERT_TRUE(PumpUntil([&] { return dialog.IsEnded(); }));
     EXPECT_EQ(dialog.Result(), IDOK);
     EXPECT_EQ(dialog.m_strResult, "D:\\orvane\\big\\9\\8\\KMX.EXE");
+}
+
+TEST_F(SearchTest, APathThatCodePage932CannotNameIsPassedOverAndReported) {
+    MakeFile(std::wstring(L"D:\\orvane\\a€\\KMX.EXE"));
+    ScriptedServices services;
+    services.AnswerMessage(IDOK);
+    {
+        EmulatorSearchDialog dialog;
+        EXPECT_EQ(Search(dialog), IDCANCEL);
+    }
+    EXPECT_EQ(services.m_wideMessages, std::vector<std::wstring>{L"D:\\orvane\\a€\\KMX.EXE\n"
+                                                                 L"このパスにはシフトJISで表せない文字が含まれているため、使えません。"});
+    // The walk goes on past it to one that can be named.
+    MakeFile("D:\\orvane\\b\\KMX.EXE");
+    EmulatorSearchDialog dialog;
+    EXPECT_EQ(Search(dialog), IDOK);
+    EXPECT_EQ(dialog.m_strResult, "D:\\orvane\\b\\KMX.EXE");
+    EXPECT_EQ(services.m_messages.size(), 1u);
 }
 
 TEST_F(SearchTest, FoldersWithAnyAttributeBesidesDirectoryAreNotWalked) {

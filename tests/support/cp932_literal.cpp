@@ -17,6 +17,22 @@ std::string Sjis(const char* utf8) {
     result.resize(static_cast<std::size_t>(length - 1));
     return result;
 }
+
+std::wstring WideOfSjis(const std::string& cp932) {
+    std::wstring wide(cp932.size(), L'\0');
+    const int length = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(length));
+    return wide;
+}
+
+std::string SjisOfWide(const std::wstring& wide) {
+    std::string cp932(wide.size() * 2, '\0');
+    const int length = WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), cp932.data(),
+                                           static_cast<int>(cp932.size()), nullptr, nullptr);
+    cp932.resize(static_cast<std::size_t>(length));
+    return cp932;
+}
 #else
 #include <iconv.h>
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cp932_literal.h"
+
 ScriptedServices::ScriptedServices() { SetServices(this); }
 
 ScriptedServices::~ScriptedServices() {
@@ -13,11 +15,16 @@ ScriptedServices::~ScriptedServices() {
     EXPECT_TRUE(m_startAnswers.empty()) << m_startAnswers.size() << " process start answers unused";
 }
 
-int ScriptedServices::ShowMessage(HWND, const std::string& text, UINT type) {
-    m_messages.push_back(text);
+void ScriptedServices::AnswerFile(std::optional<std::string> path) {
+    m_fileAnswers.push_back(path ? std::optional<std::wstring>(WideOfSjis(*path)) : std::nullopt);
+}
+
+int ScriptedServices::ShowMessage(HWND, const std::wstring& text, UINT type) {
+    m_messages.push_back(SjisOfWide(text));
+    m_wideMessages.push_back(text);
     m_messageTypes.push_back(type);
     if (m_messageAnswers.empty()) {
-        ADD_FAILURE() << "unexpected message box: " << text;
+        ADD_FAILURE() << "unexpected message box: " << m_messages.back();
         return IDCANCEL;
     }
     const int answer = m_messageAnswers.front();
@@ -25,25 +32,25 @@ int ScriptedServices::ShowMessage(HWND, const std::string& text, UINT type) {
     return answer;
 }
 
-bool ScriptedServices::ChooseFile(const FileDialogOptions& options, std::string& path) {
+bool ScriptedServices::ChooseFile(const FileDialogOptions& options, std::wstring& path) {
     m_fileDialogs.push_back(options);
     if (m_fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog for " << options.fileName;
         return false;
     }
-    const std::optional<std::string> answer = m_fileAnswers.front();
+    const std::optional<std::wstring> answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();
     if (!answer) return false;
     path = *answer;
     return true;
 }
 
-bool ScriptedServices::ChooseScreenFont(HWND, LOGFONTA& font) {
+bool ScriptedServices::ChooseScreenFont(HWND, LOGFONTW& font) {
     if (m_fontAnswers.empty()) {
         ADD_FAILURE() << "unexpected font dialog";
         return false;
     }
-    const std::optional<LOGFONTA> answer = m_fontAnswers.front();
+    const std::optional<LOGFONTW> answer = m_fontAnswers.front();
     m_fontAnswers.pop_front();
     if (!answer) return false;
     font = *answer;
@@ -74,7 +81,7 @@ void ScriptedServices::WaitForProcessEnd(HWND, HANDLE process) {
 
 bool ScriptedServices::RemoveFile(const std::string& path) {
     m_removed.push_back(path);
-    return DeleteFileA(path.c_str()) != FALSE;
+    return DeleteFileW(WideOfSjis(path).c_str()) != FALSE;
 }
 
 void ExpectFileDialog(const FileDialogOptions& asked, bool open, const std::string& fileName,

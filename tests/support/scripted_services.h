@@ -15,13 +15,15 @@ public:
     ~ScriptedServices() override;  // restores the Win32 ones; fails on answers left unused
 
     void AnswerMessage(int button) { m_messageAnswers.push_back(button); }
-    // The path the next file dialog confirms, or nothing for Cancel.
-    void AnswerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
-    void AnswerFont(std::optional<LOGFONTA> font) { m_fontAnswers.push_back(font); }
+    // The path the next file dialog confirms (code page 932, or any characters), or nothing for Cancel.
+    void AnswerFile(std::optional<std::string> path);
+    void AnswerFile(const std::wstring& path) { m_fileAnswers.push_back(path); }
+    void AnswerFont(std::optional<LOGFONTW> font) { m_fontAnswers.push_back(font); }
     // Whether the next process start succeeds (the process is the test's own handle).
     void AnswerStart(bool started) { m_startAnswers.push_back(started); }
 
-    std::vector<std::string> m_messages;             // texts of the message boxes shown
+    std::vector<std::string> m_messages;             // texts of the message boxes shown, in code page 932
+    std::vector<std::wstring> m_wideMessages;        // the same, every character of them
     std::vector<UINT> m_messageTypes;
     std::vector<FileDialogOptions> m_fileDialogs;    // every file dialog asked for
     std::vector<std::string> m_shellOpened;          // "file|directory" per shell open
@@ -29,9 +31,9 @@ public:
     int m_waits = 0;
     std::vector<std::string> m_removed;
 
-    int ShowMessage(HWND owner, const std::string& text, UINT type) override;
-    bool ChooseFile(const FileDialogOptions& options, std::string& path) override;
-    bool ChooseScreenFont(HWND owner, LOGFONTA& font) override;
+    int ShowMessage(HWND owner, const std::wstring& text, UINT type) override;
+    bool ChooseFile(const FileDialogOptions& options, std::wstring& path) override;
+    bool ChooseScreenFont(HWND owner, LOGFONTW& font) override;
     void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) override;
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override;
     void WaitForProcessEnd(HWND owner, HANDLE process) override;
@@ -39,8 +41,8 @@ public:
 
 private:
     std::deque<int> m_messageAnswers;
-    std::deque<std::optional<std::string>> m_fileAnswers;
-    std::deque<std::optional<LOGFONTA>> m_fontAnswers;
+    std::deque<std::optional<std::wstring>> m_fileAnswers;
+    std::deque<std::optional<LOGFONTW>> m_fontAnswers;
     std::deque<bool> m_startAnswers;
 };
 

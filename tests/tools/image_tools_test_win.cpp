@@ -42,7 +42,7 @@ protected:
         ASSERT_TRUE(PumpUntil([&] { return !m_dialog->IsWriting(); }));
     }
 
-    std::string SizeField() const { return WindowText(GetDlgItem(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE)); }
+    std::string SizeField() const { return TextOf(GetDlgItem(m_dialog->GetSafeHwnd(), IDC_HDD_SIZE)); }
     int FilesInFolder() const {
         int count = 0;
         WIN32_FIND_DATAA entry;
@@ -190,7 +190,7 @@ protected:
 std::string g_strTypedName;
 std::string g_strTypedSize;
 void CALLBACK FillNewHardDisk(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowA("#32770", Sjis("新規HDD作成").c_str());
+    HWND dialog = FindWindowW(L"#32770", L"新規HDD作成");
     if (dialog == nullptr) return;
     KillTimer(nullptr, timer);
     SetDlgItemTextA(dialog, IDC_HDD_FILE_NAME, g_strTypedName.c_str());
@@ -219,20 +219,22 @@ TEST_F(ImageToolsFromTheMainDialog, NewHardDisksGoIntoTheirOwnField) {
               std::vector<std::string>{g_strTypedName + Sjis("\nファイルのパスが有効ではありません。")});
 }
 
-LOGFONTA GothicFont(int pixels) {
-    LOGFONTA font = {};
+LOGFONTW GothicFont(int pixels) {
+    LOGFONTW font = {};
     font.lfHeight = -pixels;
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpyA(font.lfFaceName, "IPAGothic");
+    lstrcpyW(font.lfFaceName, L"IPAGothic");
     return font;
 }
 
 TEST_F(ImageToolsFromTheMainDialog, FontBitmapsAreWrittenWholeAndNamedInTheFontField) {
-    // Kept beside the other test results, for the independent check of their pixels.
-    MakeFolder("D:\\fonts");
-    const std::string font16 = "D:\\fonts\\font16.bmp";
-    const std::string font24 = "D:\\fonts\\font24.bmp";
+    // Kept beside the other test results, for the independent check of their pixels and the
+    // comparison with those made under the other code pages.
+    const std::string folder = "D:\\fonts\\cp" + std::to_string(GetACP());
+    MakeFolder(folder);
+    const std::string font16 = folder + "\\font16.bmp";
+    const std::string font24 = folder + "\\font24.bmp";
     ScriptedServices services;
     services.AnswerFont(std::nullopt);
     services.AnswerFont(GothicFont(16));
