@@ -9,8 +9,8 @@
 #include "common/exact_text.h"
 
 std::wstring Wide(std::string_view cp932);
+// Every character of the text.
 std::wstring Wide(const ExactText& text);
-std::wstring Wide(std::u16string_view text);
 
 // The code page 932 form of text from the platform; false when code page 932 cannot hold it all
 // (cp932 then holds what the conversion made of it, to be shown, never used as a name).
@@ -18,5 +18,5 @@ bool Narrow(std::wstring_view text, std::string& cp932);
 // The code page 932 form of text that code page 932 is known to hold, such as a name made of
 // ones it held.
 std::string Narrow(std::wstring_view text);
+// The text in code page 932, with its exact characters when that cannot hold them all.
 ExactText ExactTextOf(std::wstring_view text);
-std::u16string Utf16Of(std::wstring_view text);

@@ -83,10 +83,6 @@ std::wstring WideWindowText(HWND window) {
     return std::wstring(text.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
 
-std::string WindowText(HWND window) { return Narrow(WideWindowText(window)); }
-
-std::string Dialog::ItemText(int id) const { return WindowText(Item(id)); }
-
 void Dialog::SetItemText(int id, const std::string& text) { SetDlgItemTextW(m_hWnd, id, Wide(text).c_str()); }
 
 void Dialog::SetItemText(int id, const std::wstring& text) { SetDlgItemTextW(m_hWnd, id, text.c_str()); }

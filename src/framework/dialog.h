@@ -7,8 +7,9 @@
 #include <string>
 
 // A control's own notification, sent to the control before its dialog handles the WM_COMMAND it
-// came in (wParam and lParam as that message's), so that a control wrapper can answer it.
-constexpr UINT WM_REFLECTED_COMMAND = WM_USER + 0x1C00 + WM_COMMAND;
+// came in (wParam and lParam as that message's), so that a control wrapper can answer it. In the
+// application's own range, which no standard control uses.
+constexpr UINT WM_REFLECTED_COMMAND = WM_APP + WM_COMMAND;
 
 // Dialogs are wide windows: their texts are code page 932 converted at this boundary, whatever
 // the system's ANSI code page is.
@@ -56,7 +57,6 @@ protected:
     LRESULT Default();
 
     HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
-    std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text);
     void SetItemText(int id, const std::wstring& text);
     bool IsChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
@@ -78,9 +78,8 @@ private:
     INT_PTR m_nResult = IDCANCEL;
 };
 
-// The text of any window, every character of it, and as code page 932 for a text known to fit.
+// The text of any window, every character of it.
 std::wstring WideWindowText(HWND window);
-std::string WindowText(HWND window);
 
 // Message map declaration and definition, read like a table of what the dialog reacts to.
 #define DECLARE_MESSAGE_MAP() \

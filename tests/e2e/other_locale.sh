@@ -77,7 +77,7 @@ printf '[KMX]\r\n' >"$drive_c/KMX.INI"
 trap 'rm -f "$drive_c/KMX.EXE" "$drive_c/KMX.INI"; WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 "${run[@]}" "$folder/orvane.exe" >/dev/null 2>&1 &
 expect "the folder is named once" "$(drive answer-box orvane 1 60)" "Z:${folder//\//\\}
-このフォルダーのパスにはシフトJISで表せない文字が含まれているため、ORVANEの設定を読み書きできません。ORVANEを別のフォルダーに移してください。"
+このフォルダのパスにはシフトJISで表せない文字が含まれているため、ORVANEの設定を読み書きできません。ORVANEを別のフォルダに移してください。"
 expect_drive "the emulator is found all the same" "KMX Luncher - C:\\KMX.EXE" wait "KMX Luncher" 90
 check "Escape closes the launcher" drive close "KMX Luncher" 30
 expect "nothing is written beside the launcher" "$(cd "$folder" && ls | tr '\n' ' ')" "orvane.exe orvane.ini "
