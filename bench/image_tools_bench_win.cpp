@@ -21,7 +21,7 @@ public:
     int ShowMessage(HWND, const std::wstring&, UINT type) override { return (type & MB_YESNO) ? IDYES : IDOK; }
     bool ChooseFile(const FileDialogOptions&, std::wstring&) override { return false; }
     bool ChooseScreenFont(HWND, LOGFONTW&) override { return false; }
-    void OpenWithShell(HWND, const std::string&, const std::string&) override {}
+    void OpenWithShell(HWND, const std::wstring&, const std::wstring&) override {}
     bool StartProcess(const std::string&, const std::string&, HANDLE&) override { return false; }
     void WaitForProcessEnd(HWND, HANDLE) override {}
     bool RemoveFile(const std::string&) override { return false; }

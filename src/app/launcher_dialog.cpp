@@ -154,8 +154,9 @@ LRESULT LauncherDialog::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cas
 void LauncherDialog::OnEject(UINT id) { PathFields()[id - IDC_EJECT_FDD1]->SetText(""); }
 
 void LauncherDialog::OnOpenImage(UINT id) {
-    const std::string path = PathFields()[id - IDC_OPEN_FDD1]->GetText();
-    if (!path.empty()) GetServices().OpenWithShell(m_hWnd, path, "");
+    // A path from a marked file is opened as it stands there, every character of it.
+    const std::wstring path = Wide(PathFields()[id - IDC_OPEN_FDD1]->GetExactText());
+    if (!path.empty()) GetServices().OpenWithShell(m_hWnd, path, L"");
 }
 
 ProfileSlots LauncherDialog::CurrentSlots() {

@@ -26,8 +26,8 @@ public:
     virtual bool ChooseFile(const FileDialogOptions& options, std::wstring& path) = 0;
     // The font dialog (screen fonts, effects); true and the font when the user confirms.
     virtual bool ChooseScreenFont(HWND owner, LOGFONTW& font) = 0;
-    // The shell's "Open" verb on a file; the result is not looked at.
-    virtual void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) = 0;
+    // The shell's "Open" verb on a file, named with every character; the result is not looked at.
+    virtual void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& directory) = 0;
     // Starts a program in a folder; false when it could not be started.
     virtual bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) = 0;
     // Waits until the process ends, then releases its handle. The owner stays painted and

@@ -50,8 +50,8 @@ public:
         return ChooseFontW(&dialog) != FALSE;
     }
 
-    void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) override {
-        ShellExecuteW(owner, L"Open", Wide(file).c_str(), L"", Wide(directory).c_str(), SW_SHOWNORMAL);
+    void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& directory) override {
+        ShellExecuteW(owner, L"Open", file.c_str(), L"", directory.c_str(), SW_SHOWNORMAL);
     }
 
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override {

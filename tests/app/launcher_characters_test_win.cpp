@@ -42,6 +42,8 @@ TEST_F(CharactersTest, AMarkedKmxIniIsShownWholeKeptWholeAndTakesTextAsTyped) {
     ASSERT_NE(Start(), nullptr);
     EXPECT_EQ(WideText(Control(IDC_FDD1)), L"C:\\Zoë\\a.kfd");
     EXPECT_EQ(ListItemWideText(List(), 0, 0), L"café ☃ 日本");
+    ClickButton(Window(), IDC_OPEN_FDD1);
+    EXPECT_EQ(services.m_wideShellOpened, std::vector<std::wstring>{L"C:\\Zoë\\a.kfd|"});
     EditRow(1, L"naïve ☂");
     EXPECT_EQ(ListItemWideText(List(), 1, 0), L"naïve ☂");
     // Run: the untouched values go back with every character, the typed one as typed.

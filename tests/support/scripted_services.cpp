@@ -57,8 +57,9 @@ bool ScriptedServices::ChooseScreenFont(HWND, LOGFONTW& font) {
     return true;
 }
 
-void ScriptedServices::OpenWithShell(HWND, const std::string& file, const std::string& directory) {
-    m_shellOpened.push_back(file + "|" + directory);
+void ScriptedServices::OpenWithShell(HWND, const std::wstring& file, const std::wstring& directory) {
+    m_shellOpened.push_back(SjisOfWide(file + L"|" + directory));
+    m_wideShellOpened.push_back(file + L"|" + directory);
 }
 
 bool ScriptedServices::StartProcess(const std::string& program, const std::string& directory, HANDLE& process) {

@@ -26,7 +26,8 @@ public:
     std::vector<std::wstring> m_wideMessages;        // the same, every character of them
     std::vector<UINT> m_messageTypes;
     std::vector<FileDialogOptions> m_fileDialogs;    // every file dialog asked for
-    std::vector<std::string> m_shellOpened;          // "file|directory" per shell open
+    std::vector<std::string> m_shellOpened;          // "file|directory" per shell open, in code page 932
+    std::vector<std::wstring> m_wideShellOpened;     // the same, every character of them
     std::vector<std::string> m_started;              // "program|directory" per start
     int m_waits = 0;
     std::vector<std::string> m_removed;
@@ -34,7 +35,7 @@ public:
     int ShowMessage(HWND owner, const std::wstring& text, UINT type) override;
     bool ChooseFile(const FileDialogOptions& options, std::wstring& path) override;
     bool ChooseScreenFont(HWND owner, LOGFONTW& font) override;
-    void OpenWithShell(HWND owner, const std::string& file, const std::string& directory) override;
+    void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& directory) override;
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override;
     void WaitForProcessEnd(HWND owner, HANDLE process) override;
     bool RemoveFile(const std::string& path) override;
