@@ -75,15 +75,15 @@ BOOL LauncherDialog::OnInitDialog() {
     LoadSchema(launcherIni, m_settings);
 
     ListView list(Item(IDC_SETTINGS));
-    list.InsertColumn(0, Wide(texts::kValueHeader));
-    list.InsertColumn(1, Wide(texts::kLabelHeader));
+    list.InsertColumn(0, texts::kValueHeader);
+    list.InsertColumn(1, texts::kLabelHeader);
 
     if (!CheckEmulatorPath(launcherIniPath, m_strEmulatorDir)) {
         ShowMessage(m_hWnd, texts::kEmulatorNotFound, MB_OK);
         EndDialog(IDCANCEL);
         return TRUE;
     }
-    SetWindowTextW(m_hWnd, Wide(texts::kTitlePrefix + EmulatorFile("KMX.EXE")).c_str());
+    SetTitle(texts::kTitlePrefix + EmulatorFile("KMX.EXE"));
     if (!FileExists(EmulatorFile("SAVEA.CPU"))) ShowItem(IDC_ERASE_RESUME, false);
     ReadProfile(EmulatorFile("KMX.INI"));
     return TRUE;
@@ -201,8 +201,8 @@ void LauncherDialog::RebuildSettingsList() {
     for (std::size_t row = 0; row < m_settings.size(); ++row) {
         SettingItem& setting = m_settings[row];
         list.InsertRow(static_cast<int>(row), RowText(setting), reinterpret_cast<LPARAM>(&setting));
-        list.SetCellText(static_cast<int>(row), 1, Wide(setting.label));
+        list.SetCellText(static_cast<int>(row), 1, setting.label);
     }
-    list.FitColumn(0, Wide(texts::kValueHeader));
-    list.FitColumn(1, Wide(texts::kLabelHeader));
+    list.FitColumn(0, texts::kValueHeader);
+    list.FitColumn(1, texts::kLabelHeader);
 }

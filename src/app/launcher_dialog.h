@@ -67,7 +67,7 @@ private:
     void RebuildSettingsList();
     SettingItem* SettingOfRow(HWND list, int row) const;
     // The first column's text of a setting's row.
-    static std::wstring RowText(SettingItem& setting);
+    static ExactText RowText(SettingItem& setting);
     // True when KMX.INI carries a byte-order mark, so it holds every character of a value.
     bool EmulatorIniIsMarked() const;
     bool ChooseProfile(bool open, std::string& path);

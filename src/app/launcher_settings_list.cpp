@@ -7,22 +7,15 @@
 #include "common/file_io.h"
 #include "common/text_encoding.h"
 #include "common/texts.h"
-#include "common/wide.h"
 #include "controls/list_view.h"
 #include "framework/services.h"
 #include "resource.h"
 #include "settings/schema.h"
 
-namespace {
-
-// A number or text shows its value with every character; other types their display text.
-bool ShowsValue(const SettingItem& setting) { return setting.type == SettingType::INT || setting.type == SettingType::STR; }
-
-}  // namespace
-
-std::wstring LauncherDialog::RowText(SettingItem& setting) {
-    const std::string& display = DisplayText(setting);
-    return ShowsValue(setting) ? Wide(ExactText{setting.value, setting.exactValue}) : Wide(display);
+ExactText LauncherDialog::RowText(SettingItem& setting) {
+    // A number or text shows its value with every character; other types their display text.
+    if (setting.type == SettingType::INT || setting.type == SettingType::STR) return {setting.value, setting.exactValue};
+    return {DisplayText(setting), {}};
 }
 
 SettingItem* LauncherDialog::SettingOfRow(HWND list, int row) const {
@@ -37,14 +30,14 @@ void LauncherDialog::EditSetting(HWND list, int row) {
     switch (setting->type) {
         case SettingType::BOOL:
             FlipFlag(*setting);
-            ListView(list).SetRowText(row, Wide(DisplayText(*setting)));
+            ListView(list).SetRowText(row, DisplayText(*setting));
             break;
         case SettingType::INT:
         case SettingType::STR:
             ListView(list).EditLabel(row);
             break;
         case SettingType::ENUM:
-            if (StepChoice(*setting, shown)) ListView(list).SetRowText(row, Wide(shown));
+            if (StepChoice(*setting, shown)) ListView(list).SetRowText(row, shown);
             break;
         default:
             break;
@@ -72,20 +65,18 @@ LRESULT LauncherDialog::OnSettingsBeginLabelEdit(NMHDR* header) {
 }
 
 LRESULT LauncherDialog::OnSettingsEndLabelEdit(NMHDR* header) {
-    const LVITEMW& edited = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+    const NMLVDISPINFOW& edit = *reinterpret_cast<NMLVDISPINFOW*>(header);
     // A cancelled edit carries no text and changes nothing; the text is taken as typed.
-    if (!(edited.mask & LVIF_TEXT) || edited.pszText == nullptr) return 1;
-    SettingItem* setting = SettingOfRow(header->hwndFrom, edited.iItem);
-    const std::wstring typed = edited.pszText;
-    if (setting == nullptr || typed == Wide(ExactText{setting->value, setting->exactValue})) return 1;
-    const ExactText value = ExactTextOf(std::wstring_view(typed));
+    const std::optional<ExactText> typed = ListView::EditedText(edit);
+    SettingItem* setting = SettingOfRow(header->hwndFrom, edit.item.iItem);
+    if (!typed || setting == nullptr || CharactersOf(*typed) == CharactersOf({setting->value, setting->exactValue})) return 1;
     // Characters beyond code page 932 are kept only where KMX.INI, which Run writes, holds them.
-    if (!value.exact.empty() && !EmulatorIniIsMarked()) {
+    if (!typed->exact.empty() && !EmulatorIniIsMarked()) {
         ShowMessage(m_hWnd, texts::kTypedTextBeyondCp932, MB_OK | MB_ICONSTOP);
         return 0;
     }
-    setting->value = value.cp932;
-    setting->exactValue = value.exact;
+    setting->value = typed->cp932;
+    setting->exactValue = typed->exact;
     return 1;
 }
 

@@ -1,9 +1,10 @@
 // The list-view wrapper.
 #include "controls/list_view.h"
 
-#include <commctrl.h>
+#include "common/wide.h"
 
-void ListView::InsertColumn(int column, const std::wstring& header) {
+void ListView::InsertColumn(int column, const std::string& text) {
+    const std::wstring header = Wide(text);
     LVCOLUMNW item = {};
     item.mask = LVCF_FMT | LVCF_TEXT;
     item.fmt = LVCFMT_LEFT;
@@ -11,7 +12,8 @@ void ListView::InsertColumn(int column, const std::wstring& header) {
     SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::FitColumn(int column, const std::wstring& header) {
+void ListView::FitColumn(int column, const std::string& text) {
+    const std::wstring header = Wide(text);
     // Some list views (Wine's) measure the header a little short.
     constexpr int kHeaderPadding = 16;
     SendMessageW(m_hWnd, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
@@ -22,7 +24,8 @@ void ListView::FitColumn(int column, const std::wstring& header) {
 
 void ListView::DeleteAllRows() { SendMessageW(m_hWnd, LVM_DELETEALLITEMS, 0, 0); }
 
-void ListView::InsertRow(int row, const std::wstring& text, LPARAM data) {
+void ListView::InsertRow(int row, const ExactText& exact, LPARAM data) {
+    const std::wstring text = Wide(exact);
     LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = row;
@@ -31,14 +34,16 @@ void ListView::InsertRow(int row, const std::wstring& text, LPARAM data) {
     SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::SetCellText(int row, int column, const std::wstring& text) {
+void ListView::SetCellText(int row, int column, const std::string& cp932) {
+    const std::wstring text = Wide(cp932);
     LVITEMW item = {};
     item.iSubItem = column;
     item.pszText = const_cast<wchar_t*>(text.c_str());
     SendMessageW(m_hWnd, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::SetRowText(int row, const std::wstring& text) {
+void ListView::SetRowText(int row, const std::string& cp932) {
+    const std::wstring text = Wide(cp932);
     LVITEMW item = {};
     item.mask = LVIF_TEXT;
     item.iItem = row;
@@ -58,3 +63,8 @@ int ListView::FirstSelectedRow() const {
 }
 
 void ListView::EditLabel(int row) { SendMessageW(m_hWnd, LVM_EDITLABELW, row, 0); }
+
+std::optional<ExactText> ListView::EditedText(const NMLVDISPINFOW& edit) {
+    if (!(edit.item.mask & LVIF_TEXT) || edit.item.pszText == nullptr) return std::nullopt;
+    return ExactTextOf(std::wstring_view(edit.item.pszText));
+}

@@ -87,6 +87,8 @@ void Dialog::SetItemText(int id, const std::string& text) { SetDlgItemTextW(m_hW
 
 void Dialog::SetItemText(int id, const std::wstring& text) { SetDlgItemTextW(m_hWnd, id, text.c_str()); }
 
+void Dialog::SetTitle(const std::string& text) { SetWindowTextW(m_hWnd, Wide(text).c_str()); }
+
 INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* dialog = nullptr;
     if (message == WM_INITDIALOG) {

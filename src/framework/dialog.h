@@ -59,6 +59,7 @@ protected:
     HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
     void SetItemText(int id, const std::string& text);
     void SetItemText(int id, const std::wstring& text);
+    void SetTitle(const std::string& text);
     bool IsChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
     void SetChecked(int id, bool checked) { CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED); }
     void ShowItem(int id, bool show) { ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE); }

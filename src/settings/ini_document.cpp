@@ -1,6 +1,7 @@
 // INI parsing, look-up and in-place rewriting with the platform's private-profile rules.
 #include "settings/ini_document.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "settings/text_value.h"
@@ -216,6 +217,8 @@ std::u16string IniDocument::ExactValue(const Line& line) const {
     const std::optional<KeyParts> parts = SplitKeyLine(characters);
     if (!parts) return {};
     const std::u16string_view value = RemoveOuterQuotes(parts->value);
+    // ASCII, as most values are, is held by code page 932 as it stands.
+    if (std::all_of(value.begin(), value.end(), [](char16_t unit) { return unit < 0x80; })) return {};
     std::string cp932;
     // Only a value read apart as its code page 932 text was is an exact form of that text.
     if (textenc::HeldByCp932(value, cp932) || cp932 != RemoveOuterQuotes(line.Value())) return {};
@@ -232,6 +235,7 @@ std::u16string IniDocument::ExactName(const Line& line) const {
 }
 
 std::u16string IniDocument::GetExactString(std::string_view section, std::string_view key) const {
+    if (!IsMarked()) return {};
     const Line* line = FindKey(section, key);
     return line == nullptr ? std::u16string() : ExactValue(*line);
 }
@@ -282,12 +286,12 @@ void IniDocument::WriteString(std::string_view sectionName, std::string_view key
         characters += exactValue.empty() ? textenc::Utf16FromCp932(value) : std::u16string(exactValue);
         return ParseNewLine(std::move(text), characters);
     };
-    const std::string text = std::string(key) + "=" + std::string(value);
-    Line line = keyLine(key, textenc::Utf16FromCp932(key));
+    Line line = keyLine(key, IsMarked() ? textenc::Utf16FromCp932(key) : std::u16string());
     // A line that would not read back as a key of this section (a name or value holding a
     // line break, a key that makes it a header) changes the file's structure: parse it anew.
     const bool plainKeyLine = line.kind == LineKind::Key || line.kind == LineKind::Comment;
-    const bool structural = !plainKeyLine || text.find_first_of("\r\n") != std::string::npos ||
+    const bool structural = !plainKeyLine || key.find_first_of("\r\n") != std::string_view::npos ||
+                            value.find_first_of("\r\n") != std::string_view::npos ||
                             sectionName.find_first_of("\r\n") != std::string_view::npos;
 
     const auto sectionFound = m_firstSection.find(sectionName);
@@ -311,7 +315,7 @@ void IniDocument::WriteString(std::string_view sectionName, std::string_view key
         // A key whose line already holds the value keeps its line, code unit for code unit.
         if (existing.Value() == value && ExactValue(existing) == exactValue) return;
         // Rewritten in place under the file's own spelling of the key.
-        existing = keyLine(existing.Name(), ExactName(existing));
+        existing = keyLine(existing.Name(), IsMarked() ? ExactName(existing) : std::u16string());
         if (structural || existing.kind != LineKind::Key) Reparse();
         return;
     }
