@@ -134,7 +134,8 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         const UINT id = LOWORD(wParam);
         const UINT code = HIWORD(wParam);
         // A control's wrapper sees the control's own notifications first.
-        if (lParam != 0) SendMessageW(reinterpret_cast<HWND>(lParam), WM_REFLECTED_COMMAND, wParam, lParam);
+        HWND control = reinterpret_cast<HWND>(lParam);
+        if (control != nullptr && IsChild(m_hWnd, control)) SendMessageW(control, WM_REFLECTED_COMMAND, wParam, lParam);
         if (DispatchCommand(code, id)) return TRUE;
         if (code == BN_CLICKED && id == IDOK) {
             OnOK();
