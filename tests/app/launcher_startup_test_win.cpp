@@ -9,7 +9,6 @@
 
 #include "app/launcher_fixture.h"
 #include "common/paths.h"
-#include "common/texts.h"
 #include "resource.h"
 #include "support/cp932_literal.h"
 #include "support/dialog_driver.h"
