@@ -1,7 +1,10 @@
-// Code page 932 stepping, separator search and case folding.
+// Code page 932 stepping, separator search and case folding, and what it cannot hold.
 #include "common/cp932.h"
 
 #include <gtest/gtest.h>
+
+#include "common/exact_text.h"
+#include "common/text_encoding.h"
 
 #include "support/cp932_literal.h"
 
@@ -60,4 +63,20 @@ TEST(Cp932Text, CutAtLastBackslashCutsOnlyAtRealBackslashes) {
     std::string root = "D:\\KMX.EXE";
     EXPECT_EQ(CutAtLastBackslash(root), 2u);
     EXPECT_EQ(root, "D:");
+}
+
+TEST(Cp932Text, TextsThatCodePage932CannotHoldAreToldApartAndKeptExactly) {
+    // Refused as paths, kept whole as values of a marked file.
+    for (const std::u16string text : {u"C:\\Users\\Zoë\\disk.kfd", u"D:\\€\\a.kfd", u"café ☃ 日本", u"😀"}) {
+        std::string cp932;
+        EXPECT_FALSE(textenc::HeldByCp932(text, cp932));
+        const ExactText exact = ExactTextOf(text);
+        EXPECT_EQ(exact.exact, text);
+        EXPECT_EQ(CharactersOf(exact), text);
+    }
+    // Held: the very bytes code page 932 gives them, with no exact form beside them.
+    std::string cp932;
+    EXPECT_TRUE(textenc::HeldByCp932(u"D:\\表\\ソ.khd", cp932));
+    EXPECT_EQ(cp932, Sjis("D:\\表\\ソ.khd"));
+    EXPECT_EQ(ExactTextOf(u"ｱ＝≒"), (ExactText{Sjis("ｱ＝≒"), {}}));
 }
