@@ -58,6 +58,12 @@ std::optional<KeyParts> SplitKeyLine(std::u16string_view line) {
 
 constexpr std::string_view kEndings[] = {"", "\r\n", "\n", "\r"};
 
+// A default is used with its trailing spaces removed, as the platform does.
+std::string DefaultValue(std::string_view defaultValue) {
+    while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+    return std::string(defaultValue);
+}
+
 }  // namespace
 
 // Calls take(line, ending) for every line of data, a text in the encoding without its mark.
@@ -207,8 +213,7 @@ const IniDocument::Line* IniDocument::FindKey(std::string_view section, std::str
 std::string IniDocument::GetString(std::string_view section, std::string_view key,
                                    std::string_view defaultValue) const {
     if (const Line* line = FindKey(section, key)) return std::string(RemoveOuterQuotes(line->Value()));
-    while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
-    return std::string(defaultValue);
+    return DefaultValue(defaultValue);
 }
 
 std::u16string IniDocument::ExactValue(const Line& line) const {
@@ -235,9 +240,13 @@ std::u16string IniDocument::ExactName(const Line& line) const {
 }
 
 std::u16string IniDocument::GetExactString(std::string_view section, std::string_view key) const {
-    if (!IsMarked()) return {};
+    return GetText(section, key, "").exact;
+}
+
+ExactText IniDocument::GetText(std::string_view section, std::string_view key, std::string_view defaultValue) const {
     const Line* line = FindKey(section, key);
-    return line == nullptr ? std::u16string() : ExactValue(*line);
+    if (line == nullptr) return {DefaultValue(defaultValue), {}};
+    return {std::string(RemoveOuterQuotes(line->Value())), ExactValue(*line)};
 }
 
 std::uint32_t IniDocument::GetInt(std::string_view section, std::string_view key, std::uint32_t defaultValue) const {

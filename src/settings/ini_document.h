@@ -42,6 +42,8 @@ public:
     // The same value with every character as a marked file holds it, when code page 932 cannot
     // hold them all; empty otherwise.
     std::u16string GetExactString(std::string_view section, std::string_view key) const;
+    // Both in one look-up.
+    ExactText GetText(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
     // The value read as a decimal integer with optional sign, wrapping modulo 2^32 as the
     // platform does; 0 for a value without digits; the default when the key is missing.

@@ -50,4 +50,3 @@ std::optional<std::string> ComposeProfile(std::string_view oldBytes, const Profi
 
 // The lines of a text file without their line ends (LF, or CR LF).
 std::vector<std::string> SplitTextLines(std::string_view bytes);
-std::vector<std::u16string> SplitTextLines(std::u16string_view text);

@@ -28,11 +28,12 @@ std::vector<ExactText> LegacyLines(std::string_view bytes) {
     std::vector<ExactText> lines;
     const textenc::Encoding encoding = textenc::DetectEncoding(bytes);
     if (encoding == textenc::Encoding::Cp932) {
-        for (std::string& line : SplitTextLines(bytes)) lines.push_back({std::move(line), {}});
+        for (std::string& line : SplitLines(bytes)) lines.push_back({std::move(line), {}});
         return lines;
     }
     bytes.remove_prefix(textenc::Mark(encoding).size());
-    for (const std::u16string& line : SplitTextLines(textenc::DecodeToUtf16(bytes, encoding))) {
+    const std::u16string text = textenc::DecodeToUtf16(bytes, encoding);
+    for (const std::u16string& line : SplitLines(std::u16string_view(text))) {
         lines.push_back(ExactTextOf(line));
     }
     return lines;
@@ -42,13 +43,13 @@ void ReadSectioned(const ini::IniDocument& profile, const ProfileKeys& keys, Pro
                    std::vector<SettingItem>& settings) {
     // Values are taken whole, so long paths and texts are never cut.
     for (int slot = 0; slot < kImageSlotCount; ++slot) {
-        const std::string& key = keys.imagePaths[slot];
-        slots.imagePaths[slot] = {profile.GetString(kEmulatorSection, key, ""), profile.GetExactString(kEmulatorSection, key)};
+        slots.imagePaths[slot] = profile.GetText(kEmulatorSection, keys.imagePaths[slot], "");
     }
     slots.resume = profile.GetInt(kEmulatorSection, keys.resume, 0) != 0;
     for (SettingItem& item : settings) {
-        item.value = profile.GetString(kEmulatorSection, item.key, "");
-        item.exactValue = profile.GetExactString(kEmulatorSection, item.key);
+        ExactText value = profile.GetText(kEmulatorSection, item.key, "");
+        item.value = std::move(value.cp932);
+        item.exactValue = std::move(value.exact);
     }
 }
 
@@ -69,8 +70,6 @@ void ReadLegacy(const std::vector<ExactText>& lines, ProfileSlots& slots, std::v
 }  // namespace
 
 std::vector<std::string> SplitTextLines(std::string_view bytes) { return SplitLines(bytes); }
-
-std::vector<std::u16string> SplitTextLines(std::u16string_view text) { return SplitLines(text); }
 
 void ParseProfile(std::string_view bytes, const ProfileKeys& keys, ProfileSlots& slots, std::vector<SettingItem>& settings) {
     const ini::IniDocument profile(bytes);

@@ -16,11 +16,6 @@ data = open(source, "rb").read()
 data = data.replace(b"[ORVANE Settings]\r\n", b"[ORVANE Settings]\r\nKMXPath=" + kmx_path.encode() + b"\r\n", 1)
 open(target, "wb").write(data)
 PY
-click_row() {  # row: a real mouse click on the row's value
-  local x y
-  read -r x y < <(drive point "KMX Luncher" 1005 "$1") || fail "no point for row $1"
-  DISPLAY=$DISPLAY xdotool mousemove --sync "$x" "$y" click 1
-}
 expect_cell() { expect_drive "$1" "$3" cell "KMX Luncher" 1005 "$2" 0; }  # description, row, text
 
 start_orvane

@@ -32,6 +32,11 @@ expect_drive() {  # description, expected, driver arguments...: waits up to 30 s
   done
   fail "$what: expected '$want', saw '$seen'"
 }
+click_row() {  # row: a real mouse click on the value of a row of the main window's settings list
+  local x y
+  read -r x y < <(drive point "KMX Luncher" 1005 "$1") || fail "no point for row $1"
+  DISPLAY=$DISPLAY xdotool mousemove --sync "$x" "$y" click 1
+}
 wait_until() {  # description, command...: waits up to 30 s for the command to succeed
   local what=$1; shift
   for _ in $(seq 150); do "$@" && { pass "$what"; return 0; }; sleep 0.2; done

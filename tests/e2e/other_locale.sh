@@ -46,16 +46,11 @@ fill=$!
 expect "typed path refused" "$(drive answer-box orvane 1 30)" "入力された文字にはシフトJISで表せないものが含まれているため、使えません。"
 wait "$fill"
 expect_drive "the path field keeps its value" "" text "KMX Luncher" 1000
-click_title() {  # a real mouse click on the title row, which opens its editor
-  local x y
-  read -r x y < <(drive point "KMX Luncher" 1005 0) || fail "no point for the title row"
-  DISPLAY=$DISPLAY xdotool mousemove --sync "$x" "$y" click 1
-}
-click_title
+click_row 0  # the title row: its editor opens
 wait_until "label editor on the title row" drive edit-text "KMX Luncher" 1005 "café ☃"
 expect "typed text refused" "$(drive answer-box orvane 1 30)" "入力された文字にはシフトJISで表せないものが含まれているため、使えません。"
 expect_drive "the title row keeps its value" "" cell "KMX Luncher" 1005 0 0
-click_title
+click_row 0
 wait_until "label editor on the title row again" drive edit-text "KMX Luncher" 1005 "日本語のタイトル"
 expect_drive "Japanese text is taken" "日本語のタイトル" cell "KMX Luncher" 1005 0 0
 drive click "KMX Luncher" 1042  # Wait off
