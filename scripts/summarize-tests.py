@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Counts test cases over every build and prints 'N passed, N failed' last; exits 1 on any failure.
 
-  summarize-tests.py RESULTS
+  summarize-tests.py RESULTS EXPECTED ALLOWED_SKIPS
 
 RESULTS holds, per build NAME: NAME-junit.xml (ctest's report, read for the names of the tests:
 CMake 3.25 mixes up their outcomes when tests run in parallel), NAME-ctest.log (ctest's output,
 read for each test's outcome), NAME-ctest.status (ctest's exit code) and NAME/ with a GoogleTest
 XML or an end-to-end '.checks' file per ctest test; and
-steps.txt, one line 'pass|fail NAME' per build or tool step outside ctest. Anything that did not
-run, or ran without leaving its results, is a failure with its name printed."""
+steps.txt, one line 'pass|fail NAME' per build or tool step outside ctest. A Windows test program
+that crashed leaves NAME.crash instead of its XML. EXPECTED lists every test and step that must
+run ('BUILD TEST', 'step NAME'); ALLOWED_SKIPS the GoogleTest cases that may skip ('SUITE.CASE
+why'). Anything that did not run, ran without leaving its results, skipped without leave, or ran
+without being expected is a failure with its name printed."""
 import glob
 import os
 import re
@@ -26,15 +29,35 @@ class Tally:
         print(f"FAILED {name}: {why}")
 
 
-def count_gtest(tally, path):
+def read_list(path):
+    """The lines of a list file without comments and blank lines, each split at its first space."""
+    entries = []
+    for line in open(path, encoding="utf-8"):
+        line = line.strip()
+        if line and not line.startswith("#"):
+            first, _, rest = line.partition(" ")
+            entries.append((first, rest.strip()))
+    return entries
+
+
+def count_gtest(tally, path, allowed_skips):
     suites = ET.parse(path).getroot()
     bad = 0
     for case in suites.iter("testcase"):
-        if case.get("status") == "notrun" or case.get("result") == "skipped":
-            continue  # DISABLED_ or GTEST_SKIP: counted by neither side, as GoogleTest does
-        if case.find("failure") is not None or case.find("error") is not None:
+        name = f"{case.get('classname')}.{case.get('name')}"
+        skipped = case.find("skipped")
+        if case.get("status") == "notrun" or case.get("result") in ("skipped", "suppressed") or skipped is not None:
+            # A case that did not run proves nothing: a failure, unless it is allowed to skip here.
+            how = "skipped" if skipped is not None else "disabled"
+            message = " ".join((skipped.get("message") or "").split()) if skipped is not None else ""
+            if name in allowed_skips:
+                print(f"SKIPPED {name} (allowed: {allowed_skips[name]}): {message}")
+            else:
+                bad += 1
+                tally.fail(name, f"{how}, and not in the allowed skips: {message}".rstrip(": "))
+        elif case.find("failure") is not None or case.find("error") is not None:
             bad += 1
-            tally.fail(f"{case.get('classname')}.{case.get('name')}", "failed")
+            tally.fail(name, "failed")
         else:
             tally.passed += 1
     return bad
@@ -66,17 +89,18 @@ def ctest_outcomes(log):
     return outcomes
 
 
-def count_build(tally, results, build, junit):
+def count_build(tally, results, build, junit, allowed_skips):
+    """Counts one build's tests; returns the names of those that ctest ran."""
     status_file = os.path.join(results, build + "-ctest.status")
     status = int(open(status_file).read().strip() or 1) if os.path.exists(status_file) else None
     if not os.path.exists(junit):
         tally.fail(build, "ctest left no report" + (f" (exit code {status})" if status is not None else ""))
-        return
+        return set()
     try:
         cases = list(ET.parse(junit).getroot().iter("testcase"))
     except ET.ParseError as error:
         tally.fail(build, f"ctest's report is unreadable: {error}")
-        return
+        return set()
     if not cases:
         tally.fail(build, "ctest ran no test")
     outcomes = ctest_outcomes(os.path.join(results, build + "-ctest.log"))
@@ -93,12 +117,16 @@ def count_build(tally, results, build, junit):
         ctest_failed = outcome != "Passed"
         gtest_xml = os.path.join(results, build, case.get("name") + ".xml")
         checks = os.path.join(results, build, case.get("name") + ".checks")
+        crash = os.path.join(results, build, case.get("name") + ".crash")
+        if os.path.exists(crash):
+            tally.fail(name, "crashed: " + open(crash, encoding="utf-8", errors="replace").read().strip())
+            continue
         if os.path.exists(gtest_xml):
-            bad = count_gtest(tally, gtest_xml)
+            bad = count_gtest(tally, gtest_xml, allowed_skips)
         elif os.path.exists(checks):
             bad = count_checks(tally, checks)
         elif ctest_failed:
-            tally.fail(name, "failed")
+            tally.fail(name, f"crashed ({outcome})" if outcome.startswith("Exception") else outcome.lower())
             continue
         else:
             tally.passed += 1
@@ -107,24 +135,34 @@ def count_build(tally, results, build, junit):
             tally.fail(name, "failed outside its cases (a crash, a leak, a failing step)")
     if status not in (None, 0) and tally.failed == bad_before:
         tally.fail(build, f"ctest exited with {status} yet reported no failure")
+    return {(build, case.get("name")) for case in cases}
 
 
 def main():
-    results = sys.argv[1]
+    results, expected_list, skips_list = sys.argv[1:4]
     tally = Tally()
+    allowed_skips = dict(read_list(skips_list))
     junits = {os.path.basename(p)[: -len("-junit.xml")]: p for p in glob.glob(os.path.join(results, "*-junit.xml"))}
     builds = set(junits)
     builds.update(os.path.basename(p)[: -len("-ctest.status")] for p in glob.glob(os.path.join(results, "*-ctest.status")))
+    ran = set()
     for build in sorted(builds):
-        count_build(tally, results, build, junits.get(build, os.path.join(results, build + "-junit.xml")))
+        ran |= count_build(tally, results, build, junits.get(build, os.path.join(results, build + "-junit.xml")),
+                           allowed_skips)
     steps = os.path.join(results, "steps.txt")
     if os.path.exists(steps):
         for line in open(steps):
             outcome, _, name = line.strip().partition(" ")
+            ran.add(("step", name))
             if outcome == "pass":
                 tally.passed += 1
             else:
                 tally.fail(name, "failed")
+    expected = set(read_list(expected_list))
+    for build, name in sorted(expected - ran):
+        tally.fail(f"{build}/{name}", f"expected by {os.path.basename(expected_list)}, but it did not run")
+    for build, name in sorted(ran - expected):
+        tally.fail(f"{build}/{name}", f"ran, but {os.path.basename(expected_list)} does not list it")
     if tally.passed + tally.failed == 0:
         tally.fail("summary", "no result at all")
     print(f"{tally.passed} passed, {tally.failed} failed")

@@ -36,7 +36,7 @@ run_ctest() {  # name
   local name=$1
   step "tests $name"
   rm -rf "$build/$name/test-results"
-  (cd "$build/$name" && ctest -j "$jobs" --output-on-failure --timeout 900 --output-junit "$results/$name-junit.xml") \
+  (cd "$build/$name" && ctest -j "$jobs" --output-on-failure --output-junit "$results/$name-junit.xml") \
     >"$results/$name-ctest.log" 2>&1
   echo $? >"$results/$name-ctest.status"
   tail -n 40 "$results/$name-ctest.log"
@@ -108,4 +108,4 @@ fi
 echo "$fuzz_result ini_fuzz" >>"$results/steps.txt"
 
 step "summary"
-python3 "$root/scripts/summarize-tests.py" "$results"
+python3 "$root/scripts/summarize-tests.py" "$results" "$root/tests/expected-tests.txt" "$root/tests/allowed-skips.txt"
