@@ -8,7 +8,7 @@ source "$(dirname "$0")/../e2e/checks.sh"
 runtime_only="KERNEL32.dll:CreateEventA KERNEL32.dll:CreateSemaphoreA KERNEL32.dll:FormatMessageA \
 KERNEL32.dll:GetStartupInfoA KERNEL32.dll:OutputDebugStringA"
 ansi=$("$2" -p "$1" | awk '/DLL Name:/ { dll = $3 } dll && NF == 3 && $3 ~ /^[A-Za-z]+A$/ { print dll ":" $3 }')
-[ -n "$("$2" -p "$1" | grep 'DLL Name: KERNEL32.dll')" ] || fail "no import table read from $1"
+[ -n "$("$2" -p "$1" | grep 'DLL Name: KERNEL32.dll')" ] || fatal "no import table read from $1"
 unexpected=
 for import in $ansi; do
   case " $runtime_only " in *" $import "*) ;; *) unexpected="$unexpected $import" ;; esac

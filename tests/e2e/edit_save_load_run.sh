@@ -34,7 +34,7 @@ screenshot "$shots/main-window-edited.png" "KMX Luncher"
 drive click "KMX Luncher" 1041
 check "save-as dialog confirmed" drive file-dialog "Z:${work//\//\\}\\saved.ini" 30
 wait_until "profile saved" test -s "$work/saved.ini"
-python3 - "$work/saved.ini" <<'PY'
+check "saved profile, byte for byte" python3 - "$work/saved.ini" <<'PY'
 import sys
 block = ["disks\\system.kfd", "disks\\game.kfd", "hdd\\main.khd", "", "", "0", "", "COM1", "KMX DEMO", "1",
          "1", "2", "0", "1", "1", "12", "1", "8", "0", "1024", "0", "0", "50", "1", "0", "1"]
@@ -47,7 +47,6 @@ actual = open(sys.argv[1], "rb").read()
 if actual != expected:
     sys.exit("saved profile differs:\n%r\n%r" % (actual, expected))
 PY
-pass "saved profile, byte for byte"
 
 # Load another profile: the rows change.
 printf '[KMX]\r\nResume=1\r\nScreen=0\r\nScale=3\r\nVolume=33\r\n' >"$work/other.ini"
@@ -66,8 +65,11 @@ screenshot "$shots/demo-emulator.png" "KMX デモ"
 # While it waits, the launcher answers and paints, and takes no input.
 expect_drive "the waiting launcher answers within 100 ms" 1 answers "KMX Luncher"
 drive click "KMX Luncher" 1041
-if drive file-dialog "Z:${work//\//\\}\\during-wait.ini" 2; then fail "Save as opened while the emulator runs"; fi
-pass "the waiting launcher takes no command"
+if drive file-dialog "Z:${work//\//\\}\\during-wait.ini" 2; then
+  fail "the waiting launcher takes no command: Save as opened while the emulator runs"
+else
+  pass "the waiting launcher takes no command"
+fi
 screenshot "$shots/launcher-waiting.png" "KMX Luncher"
 wait_until "KMX.INI written before the run" grep -q $'Volume=33\r' "$emu/KMX.INI"
 check "the demo emulator closes" drive quit "KMX デモ" 30

@@ -21,7 +21,7 @@ printf '[ORVANE Settings]\r\nWait=1\r\n[KMX]\r\nTitle=9|STR|%s\r\n' "$(printf '�
 
 # No emulator folder known: the search walks the drives until Set is pressed.
 "${run[@]}" "$launcher/orvane.exe" >/dev/null 2>&1 &
-check "the search dialog comes up" drive wait "#1029" 90 >/dev/null
+require "the search dialog comes up" drive wait "#1029" 90 >/dev/null
 screenshot "$shots/search-dialog.png" "#1029"
 drive click "#1029" 1027
 check "the choice by hand is confirmed" drive file-dialog "$emu_dir\\KMX.EXE" 30
@@ -69,7 +69,7 @@ printf '[ORVANE Settings]\r\nLegacy=0\r\n' >"$folder/orvane.ini"
 drive_c=$prefix/drive_c
 cp "$demo_exe" "$drive_c/KMX.EXE"
 printf '[KMX]\r\n' >"$drive_c/KMX.INI"
-trap 'rm -f "$drive_c/KMX.EXE" "$drive_c/KMX.INI"; WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+at_exit 'rm -f "$drive_c/KMX.EXE" "$drive_c/KMX.INI"'
 "${run[@]}" "$folder/orvane.exe" >/dev/null 2>&1 &
 expect "the folder is named once" "$(drive answer-box orvane 1 60)" "Z:${folder//\//\\}
 このフォルダのパスにはシフトJISで表せない文字が含まれているため、ORVANEの設定を読み書きできません。ORVANEを別のフォルダに移してください。"

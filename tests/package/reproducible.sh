@@ -11,7 +11,7 @@ mkdir -p "$folder"
 for side in a b; do
   if ! bash "$root/scripts/package.sh" "$folder/$side/build" "$folder/$side/dist" >"$folder/$side.log" 2>&1; then
     tail -n 30 "$folder/$side.log"
-    fail "release build $side"
+    fatal "release build $side"
   fi
   pass "release build $side"
 done
