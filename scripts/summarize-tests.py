@@ -40,30 +40,31 @@ def read_list(path):
     return entries
 
 
-def count_gtest(tally, path, allowed_skips):
+def count_gtest(tally, path, allowed_skips, test):
     suites = ET.parse(path).getroot()
     bad = 0
     for case in suites.iter("testcase"):
         name = f"{case.get('classname')}.{case.get('name')}"
+        where = f"{test}: {name}"
         skipped = case.find("skipped")
         if case.get("status") == "notrun" or case.get("result") in ("skipped", "suppressed") or skipped is not None:
             # A case that did not run proves nothing: a failure, unless it is allowed to skip here.
             how = "skipped" if skipped is not None else "disabled"
             message = " ".join((skipped.get("message") or "").split()) if skipped is not None else ""
             if name in allowed_skips:
-                print(f"SKIPPED {name} (allowed: {allowed_skips[name]}): {message}")
+                print(f"SKIPPED {where} (allowed: {allowed_skips[name]}): {message}")
             else:
                 bad += 1
-                tally.fail(name, f"{how}, and not in the allowed skips: {message}".rstrip(": "))
+                tally.fail(where, f"{how}, and not in the allowed skips: {message}".rstrip(": "))
         elif case.find("failure") is not None or case.find("error") is not None:
             bad += 1
-            tally.fail(name, "failed")
+            tally.fail(where, "failed")
         else:
             tally.passed += 1
     return bad
 
 
-def count_checks(tally, path):
+def count_checks(tally, path, test):
     bad = 0
     for line in open(path, encoding="utf-8", errors="replace"):
         outcome, _, what = line.rstrip("\n").partition(" ")
@@ -71,7 +72,7 @@ def count_checks(tally, path):
             tally.passed += 1
         else:
             bad += 1
-            tally.fail(os.path.basename(path)[: -len(".checks")], what)
+            tally.fail(test, what)
     return bad
 
 
@@ -122,9 +123,9 @@ def count_build(tally, results, build, junit, allowed_skips):
             tally.fail(name, "crashed: " + open(crash, encoding="utf-8", errors="replace").read().strip())
             continue
         if os.path.exists(gtest_xml):
-            bad = count_gtest(tally, gtest_xml, allowed_skips)
+            bad = count_gtest(tally, gtest_xml, allowed_skips, name)
         elif os.path.exists(checks):
-            bad = count_checks(tally, checks)
+            bad = count_checks(tally, checks, name)
         elif ctest_failed:
             tally.fail(name, f"crashed ({outcome})" if outcome.startswith("Exception") else outcome.lower())
             continue

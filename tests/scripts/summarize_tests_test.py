@@ -88,8 +88,8 @@ class Summary(unittest.TestCase):
         files = {**ctest("w", ("t", "run")), "w-ctest.status": "0", "w/t.xml": gtest(1, 0, skipped=1, disabled=1)}
         code, lines = self.run_summary(files, "w t\n")
         self.assertEqual((code, lines[-1]), (1, "1 passed, 2 failed"))
-        self.assertTrue(any(line.startswith("FAILED S.skip0: ") and "no drive here" in line for line in lines), lines)
-        self.assertTrue(any(line.startswith("FAILED S.DISABLED_off0: ") for line in lines), lines)
+        self.assertTrue(any(line.startswith("FAILED w/t: S.skip0: ") and "no drive here" in line for line in lines), lines)
+        self.assertTrue(any(line.startswith("FAILED w/t: S.DISABLED_off0: ") for line in lines), lines)
         code, lines = self.run_summary(files, "w t\n", "S.skip0 needs a second drive\nS.DISABLED_off0 kept for later\n")
         self.assertEqual((code, lines[-1]), (0, "1 passed, 0 failed"))
 
