@@ -13,12 +13,12 @@ bool StopRequested(bool remove) {
     return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, remove ? PM_REMOVE : PM_NOREMOVE) != FALSE;
 }
 
-// Joins folder, "\", name and suffix into a MAX_PATH buffer; false when it would not fit.
-bool BuildPath(wchar_t (&buffer)[MAX_PATH], const std::wstring& folder, const wchar_t* name, const wchar_t* suffix) {
-    const std::wstring path = folder + L"\\" + name + suffix;
-    if (path.size() >= MAX_PATH) return false;
-    path.copy(buffer, path.size());
-    buffer[path.size()] = L'\0';
+// Puts "\" and name after the folder path[0, length) when the whole fits the buffer.
+bool Join(wchar_t (&path)[MAX_PATH], std::size_t length, const wchar_t* name) {
+    const std::size_t nameLength = wcslen(name);
+    if (length + 1 + nameLength >= MAX_PATH) return false;
+    path[length] = L'\\';
+    wmemcpy(path + length + 1, name, nameLength + 1);
     return true;
 }
 
@@ -31,6 +31,17 @@ bool EqualsIgnoreCase(const wchar_t* a, const wchar_t* b) {
     return *a == L'\0' && *b == L'\0';
 }
 
+// Starts listing a folder, pattern "folder\\*.*", as the request says it is listed.
+HANDLE FindFirstEntry(SearchRequest& request, const wchar_t* pattern, WIN32_FIND_DATAW& entry) {
+    if (!request.plainListing) {
+        const HANDLE find = request.findFirstEx(pattern, FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                                FIND_FIRST_EX_LARGE_FETCH);
+        if (find != INVALID_HANDLE_VALUE || GetLastError() != ERROR_INVALID_PARAMETER) return find;
+        request.plainListing = true;
+    }
+    return FindFirstFileW(pattern, &entry);
+}
+
 DWORD Finish(SearchRequest* request, SearchResult result) {
     PostMessageW(request->hwndDialog, WM_SEARCH_DONE, result, reinterpret_cast<LPARAM>(request));
     return 0;
@@ -38,37 +49,33 @@ DWORD Finish(SearchRequest* request, SearchResult result) {
 
 }  // namespace
 
-bool SearchDirectory(SearchRequest& request, const wchar_t* pattern) {
+bool SearchDirectory(SearchRequest& request, wchar_t (&path)[MAX_PATH], std::size_t length) {
+    if (!Join(path, length, L"*.*")) return false;
     {
         std::lock_guard<std::mutex> lock(request.folderLock);
-        lstrcpynW(request.folder, pattern, MAX_PATH);
+        wmemcpy(request.folder, path, length + 5);
     }
     WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(pattern, &entry);
+    const HANDLE find = FindFirstEntry(request, path, entry);
     if (find == INVALID_HANDLE_VALUE) return false;
-    const std::wstring listed = pattern;
-    const std::wstring folder = listed.substr(0, listed.find_last_of(L'\\'));
     bool found = false;
     while (!request.stop.load(std::memory_order_relaxed)) {
         // Only plain folders are walked: the attribute word must be exactly "directory".
         if (entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY && entry.cFileName[0] != L'.') {
-            wchar_t subPattern[MAX_PATH];
-            if (BuildPath(subPattern, folder, entry.cFileName, L"\\*.*") && SearchDirectory(request, subPattern)) {
+            if (Join(path, length, entry.cFileName) &&
+                SearchDirectory(request, path, length + 1 + wcslen(entry.cFileName))) {
                 found = true;
                 break;
             }
-        } else if (EqualsIgnoreCase(entry.cFileName, request.target)) {
-            wchar_t path[MAX_PATH];
+        } else if (EqualsIgnoreCase(entry.cFileName, request.target) && Join(path, length, entry.cFileName)) {
             std::string named;
-            if (BuildPath(path, folder, entry.cFileName, L"")) {
-                if (Narrow(path, named)) {
-                    lstrcpynW(request.found, path, MAX_PATH);
-                    found = true;
-                    break;
-                }
-                // Of no use to the launcher; kept to tell the user, and the walk goes on.
-                if (request.unusable[0] == L'\0') lstrcpynW(request.unusable, path, MAX_PATH);
+            if (Narrow(path, named)) {
+                lstrcpynW(request.found, path, MAX_PATH);
+                found = true;
+                break;
             }
+            // Of no use to the launcher; kept to tell the user, and the walk goes on.
+            if (request.unusable[0] == L'\0') lstrcpynW(request.unusable, path, MAX_PATH);
         }
         if (!FindNextFileW(find, &entry)) break;
     }
@@ -81,17 +88,18 @@ DWORD WINAPI SearchThreadProc(LPVOID parameter) {
     // Give the thread its message queue at once, so a stop request can always be posted.
     StopRequested(false);
     // A launcher folder that code page 932 cannot name holds nothing the launcher could use.
-    const std::string launcherFolder = GetModuleDirectory();
-    const std::wstring launcherPattern = Wide(launcherFolder) + L"\\*.*";
-    if (!launcherFolder.empty() && launcherPattern.size() < MAX_PATH && SearchDirectory(*request, launcherPattern.c_str())) {
-        return Finish(request, Found);
+    const std::wstring launcherFolder = Wide(GetModuleDirectory());
+    wchar_t path[MAX_PATH];
+    if (!launcherFolder.empty() && launcherFolder.size() < MAX_PATH) {
+        launcherFolder.copy(path, launcherFolder.size());
+        if (SearchDirectory(*request, path, launcherFolder.size())) return Finish(request, Found);
     }
-    wchar_t root[] = L"A:\\*.*";
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
         if (StopRequested(true) || request->stop) return Finish(request, Cancelled);
-        root[0] = letter;
         const wchar_t drive[] = {letter, L':', L'\\', L'\0'};
-        if (GetDriveTypeW(drive) == DRIVE_FIXED && SearchDirectory(*request, root)) return Finish(request, Found);
+        path[0] = letter;
+        path[1] = L':';
+        if (GetDriveTypeW(drive) == DRIVE_FIXED && SearchDirectory(*request, path, 2)) return Finish(request, Found);
     }
     return Finish(request, NotFound);
 }

@@ -25,11 +25,16 @@ struct SearchRequest {
     wchar_t folder[MAX_PATH];
     // The stop request, looked at before every entry; a WM_QUIT is looked at between drives too.
     std::atomic<bool> stop{false};
+    // How folders are listed: without the short names the platform would make up for every entry
+    // and in large batches, until the system refuses those flags (before Windows 7); then the
+    // plain way. The function is replaceable for a test of that refusal.
+    decltype(&FindFirstFileExW) findFirstEx = FindFirstFileExW;
+    bool plainListing = false;
 };
 
 // The worker thread's entry.
 DWORD WINAPI SearchThreadProc(LPVOID request);
 
-// Walks the folder of pattern ("folder\*.*") depth first; true when the target was found there
-// or below. A path that would not fit its MAX_PATH buffer is passed over.
-bool SearchDirectory(SearchRequest& request, const wchar_t* pattern);
+// Walks the folder path[0, length) depth first, the path buffer growing in place; true when the
+// target was found there or below. A path that would not fit the buffer is passed over.
+bool SearchDirectory(SearchRequest& request, wchar_t (&path)[MAX_PATH], std::size_t length);

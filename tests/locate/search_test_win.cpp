@@ -222,3 +222,21 @@ TEST_F(SearchTest, PathCheckUsesTheRememberedFolderOrSearchesAndRemembersIt) {
     EXPECT_FALSE(CheckEmulatorPath(m_strLauncherIni, dir));
     EXPECT_EQ(ReadFileText(m_strLauncherIni), "[ORVANE Settings]\r\nKMXPath=D:\\gone\r\n");
 }
+
+TEST_F(SearchTest, FoldersAreListedThePlainWayWhereTheFastListingIsRefused) {
+    MakeFile("D:\\orvane\\a\\b\\KMX.EXE");
+    static int asked = 0;
+    SearchRequest request{};
+    lstrcpyW(request.target, L"KMX.EXE");
+    // As a system before Windows 7 answers the flags for short names left out and large batches.
+    request.findFirstEx = [](LPCWSTR, FINDEX_INFO_LEVELS, LPVOID, FINDEX_SEARCH_OPS, LPVOID, DWORD) -> HANDLE {
+        ++asked;
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return INVALID_HANDLE_VALUE;
+    };
+    wchar_t path[MAX_PATH] = L"D:\\orvane";
+    EXPECT_TRUE(SearchDirectory(request, path, wcslen(path)));
+    EXPECT_STREQ(request.found, L"D:\\orvane\\a\\b\\KMX.EXE");
+    EXPECT_TRUE(request.plainListing);
+    EXPECT_EQ(asked, 1);
+}
