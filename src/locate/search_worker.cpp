@@ -31,7 +31,7 @@ bool EqualsIgnoreCase(const wchar_t* a, const wchar_t* b) {
     return *a == L'\0' && *b == L'\0';
 }
 
-// Starts listing a folder, pattern "folder\\*.*", as the request says it is listed.
+// Starts listing a folder, pattern "folder\*.*", as the request says it is listed.
 HANDLE FindFirstEntry(SearchRequest& request, const wchar_t* pattern, WIN32_FIND_DATAW& entry) {
     if (!request.plainListing) {
         const HANDLE find = request.findFirstEx(pattern, FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
