@@ -216,9 +216,11 @@ std::string IniDocument::GetString(std::string_view section, std::string_view ke
     return DefaultValue(defaultValue);
 }
 
-std::u16string IniDocument::ExactValue(const Line& line) const {
-    if (!line.original) return {};
-    const std::u16string characters = textenc::DecodeToUtf16(*line.original, m_encoding);
+std::u16string IniDocument::Characters(const Line& line) const {
+    return line.original ? textenc::DecodeToUtf16(*line.original, m_encoding) : std::u16string();
+}
+
+std::u16string IniDocument::ExactValue(const Line& line, std::u16string_view characters) const {
     const std::optional<KeyParts> parts = SplitKeyLine(characters);
     if (!parts) return {};
     const std::u16string_view value = RemoveOuterQuotes(parts->value);
@@ -230,23 +232,16 @@ std::u16string IniDocument::ExactValue(const Line& line) const {
     return std::u16string(value);
 }
 
-std::u16string IniDocument::ExactName(const Line& line) const {
-    if (line.original) {
-        const std::u16string characters = textenc::DecodeToUtf16(*line.original, m_encoding);
-        const std::optional<KeyParts> parts = SplitKeyLine(characters);
-        if (parts && textenc::Cp932FromUtf16(parts->name) == line.Name()) return std::u16string(parts->name);
-    }
+std::u16string IniDocument::ExactName(const Line& line, std::u16string_view characters) const {
+    const std::optional<KeyParts> parts = SplitKeyLine(characters);
+    if (parts && textenc::Cp932FromUtf16(parts->name) == line.Name()) return std::u16string(parts->name);
     return textenc::Utf16FromCp932(line.Name());
-}
-
-std::u16string IniDocument::GetExactString(std::string_view section, std::string_view key) const {
-    return GetText(section, key, "").exact;
 }
 
 ExactText IniDocument::GetText(std::string_view section, std::string_view key, std::string_view defaultValue) const {
     const Line* line = FindKey(section, key);
     if (line == nullptr) return {DefaultValue(defaultValue), {}};
-    return {std::string(RemoveOuterQuotes(line->Value())), ExactValue(*line)};
+    return {std::string(RemoveOuterQuotes(line->Value())), ExactValue(*line, Characters(*line))};
 }
 
 std::uint32_t IniDocument::GetInt(std::string_view section, std::string_view key, std::uint32_t defaultValue) const {
@@ -321,10 +316,12 @@ void IniDocument::WriteString(std::string_view sectionName, std::string_view key
     const auto keyFound = section.firstKeyLine.find(key);
     if (keyFound != section.firstKeyLine.end()) {
         Line& existing = section.lines[keyFound->second];
+        // Decoded once, for the value's check and the key's spelling.
+        const std::u16string characters = Characters(existing);
         // A key whose line already holds the value keeps its line, code unit for code unit.
-        if (existing.Value() == value && ExactValue(existing) == exactValue) return;
+        if (existing.Value() == value && ExactValue(existing, characters) == exactValue) return;
         // Rewritten in place under the file's own spelling of the key.
-        existing = keyLine(existing.Name(), IsMarked() ? ExactName(existing) : std::u16string());
+        existing = keyLine(existing.Name(), IsMarked() ? ExactName(existing, characters) : std::u16string());
         if (structural || existing.kind != LineKind::Key) Reparse();
         return;
     }

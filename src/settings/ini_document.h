@@ -39,10 +39,8 @@ public:
     // of outer quotes removed. The default (trailing spaces removed) when file, section or
     // key is missing. Section and key names match without regard to case.
     std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
-    // The same value with every character as a marked file holds it, when code page 932 cannot
-    // hold them all; empty otherwise.
-    std::u16string GetExactString(std::string_view section, std::string_view key) const;
-    // Both in one look-up.
+    // The value as GetString gives it, with exact set to every character as a marked file holds
+    // them when code page 932 cannot hold them all (empty otherwise).
     ExactText GetText(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
     // The value read as a decimal integer with optional sign, wrapping modulo 2^32 as the
@@ -106,8 +104,11 @@ private:
     std::string Compose(bool inOwnEncoding) const;
     // A line to write, given as code page 932 text and, for a marked file, every character.
     Line ParseNewLine(std::string text, std::u16string_view exact = {});
-    std::u16string ExactValue(const Line& line) const;
-    std::u16string ExactName(const Line& line) const;
+    // Every character of a line of a marked file; empty for any other line.
+    std::u16string Characters(const Line& line) const;
+    // The line's value and key name as its characters give them, where they are exact forms.
+    std::u16string ExactValue(const Line& line, std::u16string_view characters) const;
+    std::u16string ExactName(const Line& line, std::u16string_view characters) const;
     void Append(Line line);
     const Section* FindSection(std::string_view name) const;
     const Line* FindKey(std::string_view section, std::string_view key) const;

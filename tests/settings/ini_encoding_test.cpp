@@ -55,10 +55,10 @@ TEST_P(MarkedIni, ProfilesAreReadAndRewrittenInTheirEncoding) {
 TEST_P(MarkedIni, ValuesBeyondCp932AreReadWholeKeptUnchangedAndWrittenWhole) {
     const std::string original = File("[KMX]\r\nTitle = café ☃ 日本\r\nKé☃y=\"old\"\r\nPlain=日本\r\n");
     ini::IniDocument doc(original);
-    EXPECT_EQ(doc.GetExactString("KMX", "Title"), u"café ☃ 日本");
-    EXPECT_EQ(doc.GetExactString("KMX", "Plain"), u"");  // code page 932 holds it
+    EXPECT_EQ(doc.GetText("KMX", "Title", "").exact, u"café ☃ 日本");
+    EXPECT_EQ(doc.GetText("KMX", "Plain", "").exact, u"");  // code page 932 holds it
     // Written back as read: the line stays, its spacing too.
-    doc.WriteString("KMX", "Title", doc.GetString("KMX", "Title", ""), doc.GetExactString("KMX", "Title"));
+    doc.WriteString("KMX", "Title", doc.GetString("KMX", "Title", ""), doc.GetText("KMX", "Title", "").exact);
     doc.WriteString("KMX", "Plain", Sjis("日本"));
     EXPECT_EQ(doc.Serialize(), original);
     // Changed: a key keeps its own characters, and a value is written with every one of its own.
@@ -66,7 +66,7 @@ TEST_P(MarkedIni, ValuesBeyondCp932AreReadWholeKeptUnchangedAndWrittenWhole) {
     doc.WriteString("KMX", key, textenc::Cp932FromUtf16(u"néw ☃"), u"néw ☃");
     doc.WriteString("KMX", "Title", "x");
     doc.WriteString("KMX", "New", "?", u"😀");
-    EXPECT_EQ(doc.GetExactString("KMX", key), u"néw ☃");
+    EXPECT_EQ(doc.GetText("KMX", key, "").exact, u"néw ☃");
     EXPECT_EQ(doc.Serialize(), File("[KMX]\r\nTitle=x\r\nKé☃y=néw ☃\r\nPlain=日本\r\nNew=😀\r\n"));
 }
 
