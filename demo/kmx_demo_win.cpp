@@ -1,7 +1,8 @@
 // KMX DEMO: a stand-in for the real KMX emulator, which is a separate program. Started as
 // KMX.EXE in a demo emulator folder, it shows what it received in KMX.INI (the image slots,
 // Resume and every setting of section KMX), writes SAVEA.CPU when it closes if Resume is 1,
-// and closes by itself after the milliseconds written in autoclose.txt beside it, if present.
+// and closes by itself after the milliseconds written in autoclose.txt beside it, if present,
+// ending with the exit code written after them there (0 when none is).
 // Its texts are shown through the wide functions, so it reads right on every system locale.
 #include <windows.h>
 
@@ -22,6 +23,7 @@ constexpr char kTitle[] = "KMX \x83\x66\x83\x82 (\x96\x7B\x95\xA8\x82\xCC\x83\x4
 std::string g_strFolder;
 bool g_bResume = false;
 HWND g_hText = nullptr;
+int g_nExitCode = 0;
 
 std::string Describe() {
     const std::string iniPath = g_strFolder + "\\KMX.INI";
@@ -44,7 +46,8 @@ void WriteResumeFile() {
     CloseHandle(file);
 }
 
-UINT AutoCloseMilliseconds() {
+// The milliseconds of autoclose.txt (0: stay open), and the exit code after them into g_nExitCode.
+UINT ReadAutoClose() {
     HANDLE file = CreateFileW(Wide(g_strFolder + "\\autoclose.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
@@ -52,7 +55,10 @@ UINT AutoCloseMilliseconds() {
     DWORD got = 0;
     ReadFile(file, text, sizeof text - 1, &got, nullptr);
     CloseHandle(file);
-    return static_cast<UINT>(std::strtoul(text, nullptr, 10));
+    char* rest = nullptr;
+    const UINT milliseconds = static_cast<UINT>(std::strtoul(text, &rest, 10));
+    g_nExitCode = static_cast<int>(std::strtol(rest, nullptr, 10));
+    return milliseconds;
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -62,7 +68,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                                       WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 0, 0,
                                       window, nullptr, nullptr, nullptr);
             SendMessageW(g_hText, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-            if (const UINT milliseconds = AutoCloseMilliseconds()) SetTimer(window, 1, milliseconds, nullptr);
+            if (const UINT milliseconds = ReadAutoClose()) SetTimer(window, 1, milliseconds, nullptr);
             return 0;
         case WM_SIZE:
             MoveWindow(g_hText, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
@@ -72,7 +78,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_DESTROY:
             WriteResumeFile();
-            PostQuitMessage(0);
+            PostQuitMessage(g_nExitCode);
             return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -97,5 +103,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return 0;
+    return static_cast<int>(message.wParam);
 }

@@ -7,10 +7,12 @@
 #define IDD_LAUNCHER 102
 #define IDD_SEARCH 103
 #define IDD_NEW_HDD 104
+#define IDS_CREATESHORTCUT 105
 #define IDI_APP 128
 
-// System-menu entry of the about box (the low four bits are the system's).
+// System-menu entries of the about box and the desktop shortcut (the low four bits are the system's).
 #define IDM_ABOUTBOX 0x0010
+#define IDM_CREATESHORTCUT 0x0020
 
 // Main dialog: image path fields, their eject and open buttons.
 #define IDC_FDD1 1000

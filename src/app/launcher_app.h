@@ -1,4 +1,4 @@
-// The application object: runs the main dialog once and ends.
+// The application object: runs the main dialog once and ends, or serves the command line without it.
 #pragma once
 
 #include "framework/application.h"

@@ -15,18 +15,15 @@ constexpr char kProfileFilter[] = "INI Files(*.ini)|*.ini|All Files(*.*)|*.*||";
 
 void LauncherDialog::OnRun() {
     WriteProfile(EmulatorFile("KMX.INI"));
-    const std::string program = EmulatorFile("KMX.EXE");
     HANDLE process = nullptr;
-    if (!GetServices().StartProcess(program, m_strEmulatorDir, process)) {
-        // The launcher stays open, so the user sees why nothing started.
-        ShowMessage(m_hWnd, program + texts::kCouldNotStart, MB_OK | MB_ICONSTOP);
-    } else if (!IsChecked(IDC_WAIT_CHECK)) {
+    // A failed start is reported, and the launcher stays open so that the user sees why.
+    const bool started = StartEmulator(m_hWnd, m_strEmulatorDir, process);
+    if (started && !IsChecked(IDC_WAIT_CHECK)) {
         CloseHandle(process);
         EndDialog(IDOK);
         return;
-    } else {
-        GetServices().WaitForProcessEnd(m_hWnd, process);
     }
+    if (started) GetServices().WaitForProcessEnd(m_hWnd, process);
     if (IsChecked(IDC_WAIT_CHECK)) ShowItem(IDC_ERASE_RESUME, FileExists(EmulatorFile("SAVEA.CPU")));
 }
 

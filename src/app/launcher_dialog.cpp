@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include "app/about_dialog.h"
+#include "common/file_io.h"
 #include "common/paths.h"
 #include "common/texts.h"
 #include "common/wide.h"
@@ -17,8 +18,6 @@
 
 namespace {
 
-constexpr char kLegacyKey[] = "Legacy";
-constexpr char kWaitKey[] = "Wait";
 constexpr char kFloppyFilter[] = "KMX FD(*.kfd)|*.kfd|All Files(*.*)|*.*||";
 constexpr char kHardDiskFilter[] = "KMX HD(*.khd)|*.khd|All Files(*.*)|*.*||";
 constexpr char kBitmapFilter[] = "Bitmaps(*.bmp)|*.bmp|All Files(*.*)|*.*||";
@@ -30,6 +29,7 @@ BEGIN_MESSAGE_MAP(LauncherDialog)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
     ON_MESSAGE(WM_PAINT, OnPaint)
     ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
+    ON_MESSAGE(WM_DROPFILES, OnDropFiles)
     ON_BN_CLICKED_RANGE(IDC_EJECT_FDD1, IDC_EJECT_HDD2, OnEject)
     ON_BN_CLICKED_RANGE(IDC_OPEN_FDD1, IDC_OPEN_HDD2, OnOpenImage)
     ON_NOTIFY(NM_CLICK, IDC_SETTINGS, OnSettingsClick)
@@ -57,18 +57,14 @@ std::array<ImagePathEdit*, kImageSlotCount> LauncherDialog::PathFields() {
 }
 
 BOOL LauncherDialog::OnInitDialog() {
-    AddAboutToSystemMenu();
+    AddSystemMenuEntries();
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetUpPathFields();
 
     // A launcher INI that code page 932 cannot name is missing to every Part: said once, here.
     const std::string launcherIniPath = GetLauncherIniPath();
-    if (launcherIniPath.empty()) {
-        const std::wstring path = GetModulePathWide();
-        GetServices().ShowMessage(m_hWnd, path.substr(0, path.find_last_of(L'\\')) + Wide(texts::kLauncherFolderBeyondCp932),
-                                  MB_OK | MB_ICONEXCLAMATION);
-    }
+    if (launcherIniPath.empty()) ReportLauncherFolderBeyondCp932();
     const ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
     SetChecked(IDC_LEGACY, launcherIni.GetInt(kLauncherSection, kLegacyKey, 1) != 0);
     SetChecked(IDC_WAIT_CHECK, launcherIni.GetInt(kLauncherSection, kWaitKey, 1) != 0);
@@ -86,16 +82,27 @@ BOOL LauncherDialog::OnInitDialog() {
     SetTitle(texts::kTitlePrefix + EmulatorFile("KMX.EXE"));
     if (!FileExists(EmulatorFile("SAVEA.CPU"))) ShowItem(IDC_ERASE_RESUME, false);
     ReadProfile(EmulatorFile("KMX.INI"));
+    if (!m_strStartProfile.empty()) LoadProfile(m_strStartProfile);
+    // A profile dropped anywhere but on a path field, which takes its own drops, is loaded.
+    DragAcceptFiles(m_hWnd, TRUE);
     return TRUE;
 }
 
-void LauncherDialog::AddAboutToSystemMenu() {
+void LauncherDialog::ReportLauncherFolderBeyondCp932() {
+    GetServices().ShowMessage(m_hWnd, GetModuleDirectoryWide() + Wide(texts::kLauncherFolderBeyondCp932),
+                              MB_OK | MB_ICONEXCLAMATION);
+}
+
+void LauncherDialog::AddSystemMenuEntries() {
     HMENU menu = GetSystemMenu(m_hWnd, FALSE);
     if (menu == nullptr) return;
     wchar_t text[256] = L"";
     if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256) <= 0 || text[0] == L'\0') return;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text);
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_CREATESHORTCUT, text, 256) > 0) {
+        AppendMenuW(menu, MF_STRING, IDM_CREATESHORTCUT, text);
+    }
 }
 
 void LauncherDialog::SetUpPathFields() {
@@ -120,10 +127,15 @@ void LauncherDialog::SetUpPathFields() {
 }
 
 LRESULT LauncherDialog::OnSysCommand(WPARAM command, LPARAM) {
-    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
-        AboutDialog about;
-        about.DoModal();
-        return 0;
+    switch (command & 0xFFF0) {
+        case IDM_ABOUTBOX: {
+            AboutDialog about;
+            about.DoModal();
+            return 0;
+        }
+        case IDM_CREATESHORTCUT:
+            OnCreateShortcut();
+            return 0;
     }
     return Default();
 }
@@ -151,6 +163,16 @@ LRESULT LauncherDialog::OnPaint(WPARAM, LPARAM) {
 
 LRESULT LauncherDialog::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_hIcon); }
 
+LRESULT LauncherDialog::OnDropFiles(WPARAM drop, LPARAM) {
+    // Only the first file of a drop is taken, as the path fields take it.
+    const HDROP files = reinterpret_cast<HDROP>(drop);
+    wchar_t path[MAX_PATH] = L"";
+    const bool named = DragQueryFileW(files, 0, path, MAX_PATH) > 0;
+    DragFinish(files);
+    if (named) LoadProfile(path);
+    return 0;
+}
+
 void LauncherDialog::OnEject(UINT id) { PathFields()[id - IDC_EJECT_FDD1]->SetText(""); }
 
 void LauncherDialog::OnOpenImage(UINT id) {
@@ -173,17 +195,8 @@ void LauncherDialog::ShowSlots(const ProfileSlots& slots) {
     SetChecked(IDC_RESUME, slots.resume);
 }
 
-void LauncherDialog::WriteProfile(const std::string& path) {
-    switch (::WriteProfile(path, GetLauncherIniPath(), CurrentSlots(), IsChecked(IDC_LEGACY), m_settings)) {
-        case ProfileWriteResult::Written:
-            break;
-        case ProfileWriteResult::CouldNotOpen:
-            ShowMessage(m_hWnd, path + texts::kCouldNotOpen, MB_OK);
-            break;
-        case ProfileWriteResult::CannotHold:
-            ShowMessage(m_hWnd, path + texts::kCannotHoldValues, MB_OK | MB_ICONSTOP);
-            break;
-    }
+bool LauncherDialog::WriteProfile(const std::string& path) {
+    return SaveProfile(m_hWnd, path, CurrentSlots(), IsChecked(IDC_LEGACY), m_settings);
 }
 
 void LauncherDialog::ReadProfile(const std::string& path) {
@@ -193,6 +206,17 @@ void LauncherDialog::ReadProfile(const std::string& path) {
     }
     ShowSlots(slots);
     RebuildSettingsList();
+}
+
+void LauncherDialog::LoadProfile(const std::wstring& path) {
+    std::string profile;
+    if (!Narrow(path, profile)) {
+        ReportPathBeyondCp932(m_hWnd, path);
+    } else if (fileio::CheckReadable(profile) != fileio::FileError::None) {
+        ShowMessage(m_hWnd, profile + texts::kCouldNotOpen, MB_OK);
+    } else {
+        ReadProfile(profile);
+    }
 }
 
 void LauncherDialog::RebuildSettingsList() {

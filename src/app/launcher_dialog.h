@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/emulator_launch.h"
 #include "controls/image_path_edit.h"
 #include "framework/dialog.h"
 #include "settings/profile.h"
@@ -25,11 +26,14 @@ public:
     ImagePathEdit m_fontEdit;
     // Appended to only while the schema is read, so the list rows' references stay valid.
     std::vector<SettingItem> m_settings;
+    // A profile named on the command line, read after KMX.INI when the window opens; empty for none.
+    std::wstring m_strStartProfile;
 
     // Loads an emulator INI into the fields, the Resume option and the settings, and rebuilds the list.
     void ReadProfile(const std::string& path);
-    // Writes the fields, the Resume option and the settings into an emulator INI; reports a failure.
-    void WriteProfile(const std::string& path);
+    // Writes the fields, the Resume option and the settings into an emulator INI; false, after a
+    // message, when it could not.
+    bool WriteProfile(const std::string& path);
     // The edit action of a row of the settings list: flip, step, or open the label editor.
     void EditSetting(HWND list, int row);
 
@@ -42,6 +46,8 @@ private:
     LRESULT OnDestroy(WPARAM, LPARAM);
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    LRESULT OnDropFiles(WPARAM drop, LPARAM);
+    void OnCreateShortcut();
     void OnEject(UINT id);
     void OnOpenImage(UINT id);
     LRESULT OnSettingsClick(NMHDR* header);
@@ -60,7 +66,12 @@ private:
     void CreateHardDisk(ImagePathEdit& field);
 
     std::array<ImagePathEdit*, kImageSlotCount> PathFields();
-    void AddAboutToSystemMenu();
+    void AddSystemMenuEntries();
+    // ORVANE's own folder holds characters code page 932 cannot, so it has no settings file.
+    void ReportLauncherFolderBeyondCp932();
+    // Reads a profile named outside the file dialog (command line, drop) as Load does; one that
+    // cannot be read now gets Load's message and changes nothing.
+    void LoadProfile(const std::wstring& path);
     void SetUpPathFields();
     void ShowSlots(const ProfileSlots& slots);
     ProfileSlots CurrentSlots();
@@ -71,7 +82,7 @@ private:
     // True when KMX.INI carries a byte-order mark, so it holds every character of a value.
     bool EmulatorIniIsMarked() const;
     bool ChooseProfile(bool open, std::string& path);
-    std::string EmulatorFile(const char* name) const { return m_strEmulatorDir + "\\" + name; }
+    std::string EmulatorFile(const char* name) const { return ::EmulatorFile(m_strEmulatorDir, name); }
 
     DECLARE_MESSAGE_MAP()
 };

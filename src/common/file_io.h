@@ -63,6 +63,10 @@ private:
 // failure that means "there is no such file": any other says that a file may be there.
 FileError ReadWholeFile(const std::string& path, std::string& contents);
 
+// Whether the file could be read now: None, or why not (FileNotFound, a folder's AccessDenied, another
+// program's SharingViolation). Nothing is read; a large disk image is only opened.
+FileError CheckReadable(const std::string& path);
+
 // Reads a file that is about to be rewritten: a missing file reads as empty. False when a file
 // is there but could not be read (held by another program, a permission that denies reading):
 // it must then not be replaced, or a passing failure would cost it its contents.

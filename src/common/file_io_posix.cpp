@@ -45,6 +45,15 @@ FileError ErrorFrom(int error) {
 
 }  // namespace
 
+FileError CheckReadable(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) return ErrorFrom(errno);
+    struct stat status = {};
+    const bool isFolder = fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+    close(fd);
+    return isFolder ? FileError::AccessDenied : FileError::None;
+}
+
 FileError ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
     const int fd = open(path.c_str(), O_RDONLY);

@@ -147,6 +147,15 @@ FileError ReadWholeFile(const std::string& path, std::string& contents) {
     return error;
 }
 
+FileError CheckReadable(const std::string& path) {
+    // Opened as ReadWholeFile opens it; a folder is refused, as it is without backup semantics.
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return LastError();
+    CloseHandle(file);
+    return FileError::None;
+}
+
 AtomicFile::~AtomicFile() { Discard(); }
 
 FileError AtomicFile::Open(const std::string& path) {

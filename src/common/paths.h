@@ -15,6 +15,8 @@ std::string FileNameOf(const std::string& path);
 #ifdef _WIN32
 // The executable's full path, every character of it.
 std::wstring GetModulePathWide();
+// The executable's folder, every character of it, without a trailing backslash.
+std::wstring GetModuleDirectoryWide();
 // The executable's full path in code page 932; empty when code page 932 cannot hold it, and so
 // are the two below: a file of an empty name reads as missing and is never written.
 std::string GetModulePath();
@@ -22,6 +24,8 @@ std::string GetModulePath();
 std::string GetLauncherIniPath();
 // The launcher's folder, without a trailing backslash.
 std::string GetModuleDirectory();
+// The full path of a name given relative to the current folder; the name itself when it has none.
+std::wstring FullPathWide(const std::wstring& path);
 // True when a directory listing of the path yields an entry; folders count as existing.
 bool FileExists(const std::string& path);
 #endif

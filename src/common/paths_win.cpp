@@ -10,6 +10,11 @@ std::wstring GetModulePathWide() {
     return std::wstring(path, length < MAX_PATH ? length : 0);
 }
 
+std::wstring GetModuleDirectoryWide() {
+    const std::wstring path = GetModulePathWide();
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
 std::string GetModulePath() {
     std::string path;
     return Narrow(GetModulePathWide(), path) ? path : std::string();
@@ -21,6 +26,12 @@ std::string GetLauncherIniPath() {
 }
 
 std::string GetModuleDirectory() { return DirectoryOf(GetModulePath()); }
+
+std::wstring FullPathWide(const std::wstring& path) {
+    wchar_t full[MAX_PATH] = L"";
+    const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::wstring(full, length) : path;
+}
 
 bool FileExists(const std::string& path) {
     WIN32_FIND_DATAW data;

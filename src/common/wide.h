@@ -9,6 +9,8 @@
 #include "common/exact_text.h"
 
 std::wstring Wide(std::string_view cp932);
+// UTF-16 of the portable code, such as the command line's arguments.
+std::wstring Wide(std::u16string_view text);
 // Every character of the text.
 std::wstring Wide(const ExactText& text);
 

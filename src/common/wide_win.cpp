@@ -13,6 +13,8 @@ std::u16string Utf16Of(std::wstring_view text) { return std::u16string(text.begi
 
 std::wstring Wide(std::string_view cp932) { return WideOf(textenc::Utf16FromCp932(cp932)); }
 
+std::wstring Wide(std::u16string_view text) { return WideOf(text); }
+
 std::wstring Wide(const ExactText& text) { return WideOf(CharactersOf(text)); }
 
 bool Narrow(std::wstring_view text, std::string& cp932) { return textenc::HeldByCp932(Utf16Of(text), cp932); }

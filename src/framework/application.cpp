@@ -30,6 +30,7 @@ const std::wstring& ApplicationName() {
 }
 
 int RunApplication(HINSTANCE) {
-    if (g_pApplication != nullptr) g_pApplication->InitInstance();
-    return 0;
+    if (g_pApplication == nullptr) return 0;
+    g_pApplication->InitInstance();
+    return g_pApplication->m_nExitCode;
 }

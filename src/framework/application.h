@@ -19,11 +19,12 @@ public:
 
     static Application* Current();
     Dialog* m_pMainWnd = nullptr;  // owns the message boxes and file dialogs that name no owner
+    int m_nExitCode = 0;           // the program's exit code
     HWND MainWindow() const;
 };
 
 // The executable's file name without its extension: the caption of every message box.
 const std::wstring& ApplicationName();
 
-// WinMain's body: InitInstance of the one application object.
+// WinMain's body: InitInstance of the one application object; answers its exit code.
 int RunApplication(HINSTANCE instance);

@@ -15,6 +15,14 @@ struct FileDialogOptions {
     DWORD flags = 0;                // OFN_ flags
 };
 
+// A shell link that starts target with arguments in folder, shown with target's first icon.
+struct Shortcut {
+    std::wstring file;  // the .lnk file to write
+    std::wstring target;
+    std::wstring arguments;
+    std::wstring folder;
+};
+
 // Texts and paths are the program's code page 932 strings, converted with code page 932 at the
 // wide functions; what the user chooses comes back with every character, to be checked.
 class Services {
@@ -30,10 +38,14 @@ public:
     virtual void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& directory) = 0;
     // Starts a program in a folder; false when it could not be started.
     virtual bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) = 0;
-    // Waits until the process ends, then releases its handle. The owner stays painted and
-    // answers the system meanwhile, but takes no input.
-    virtual void WaitForProcessEnd(HWND owner, HANDLE process) = 0;
+    // Waits until the process ends, then releases its handle; answers its exit code. The owner
+    // stays painted and answers the system meanwhile, but takes no input.
+    virtual DWORD WaitForProcessEnd(HWND owner, HANDLE process) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
+    // The user's desktop folder, every character of it; empty when the system names none.
+    virtual std::wstring DesktopFolder() = 0;
+    // Writes the shell link, replacing a file of its name; false when it could not be written.
+    virtual bool SaveShortcut(const Shortcut& shortcut) = 0;
 };
 
 // The services in use: the Win32 ones unless a test has set its own.

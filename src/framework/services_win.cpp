@@ -2,7 +2,9 @@
 #include "framework/services.h"
 
 #include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -74,12 +76,48 @@ public:
         return true;
     }
 
-    void WaitForProcessEnd(HWND owner, HANDLE process) override {
+    DWORD WaitForProcessEnd(HWND owner, HANDLE process) override {
         WaitKeepingWindowsAlive(owner, process);
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process, &exitCode);
         CloseHandle(process);
+        return exitCode;
     }
 
     bool RemoveFile(const std::string& path) override { return DeleteFileW(Wide(path).c_str()) != FALSE; }
+
+    std::wstring DesktopFolder() override {
+        wchar_t folder[MAX_PATH] = L"";
+        return SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, folder)) ? folder
+                                                                                                                  : L"";
+    }
+
+    bool SaveShortcut(const Shortcut& shortcut) override {
+        // Saved beside its place and renamed over it, so an old link is never left half written.
+        const std::wstring temporary = shortcut.file + L".tmp";
+        const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        bool saved = false;
+        IShellLinkW* link = nullptr;
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                       reinterpret_cast<void**>(&link)))) {
+            link->SetPath(shortcut.target.c_str());
+            link->SetArguments(shortcut.arguments.c_str());
+            link->SetWorkingDirectory(shortcut.folder.c_str());
+            link->SetIconLocation(shortcut.target.c_str(), 0);
+            IPersistFile* file = nullptr;
+            if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+                saved = SUCCEEDED(file->Save(temporary.c_str(), TRUE));
+                file->Release();
+            }
+            link->Release();
+        }
+        if (SUCCEEDED(com)) CoUninitialize();
+        if (saved && MoveFileExW(temporary.c_str(), shortcut.file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
 };
 
 Win32Services g_win32Services;

@@ -12,8 +12,12 @@ constexpr char kEmulatorPathKey[] = "KMXPath";
 constexpr char kEmulatorProgram[] = "KMX.EXE";
 }  // namespace
 
+std::string RememberedEmulatorDir(const std::string& launcherIniPath) {
+    return ini::LoadIniFile(launcherIniPath).GetString(kLauncherSection, kEmulatorPathKey, "");
+}
+
 bool CheckEmulatorPath(const std::string& launcherIniPath, std::string& emulatorDir) {
-    emulatorDir = ini::LoadIniFile(launcherIniPath).GetString(kLauncherSection, kEmulatorPathKey, "");
+    emulatorDir = RememberedEmulatorDir(launcherIniPath);
     if (!emulatorDir.empty() && FileExists(emulatorDir)) return true;
 
     EmulatorSearchDialog search(nullptr);

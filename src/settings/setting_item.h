@@ -49,3 +49,6 @@ inline constexpr ImageSlotInfo kResumeSlot = {"Resume", "ResumeKey", 10};
 
 inline constexpr char kEmulatorSection[] = "KMX";
 inline constexpr char kLauncherSection[] = "ORVANE Settings";
+// The launcher's two options in kLauncherSection: compatible INI output and waiting for the emulator.
+inline constexpr char kLegacyKey[] = "Legacy";
+inline constexpr char kWaitKey[] = "Wait";

@@ -75,9 +75,18 @@ bool ScriptedServices::StartProcess(const std::string& program, const std::strin
     return started;
 }
 
-void ScriptedServices::WaitForProcessEnd(HWND, HANDLE process) {
+DWORD ScriptedServices::WaitForProcessEnd(HWND, HANDLE process) {
     ++m_waits;
     CloseHandle(process);
+    return m_exitCode;
+}
+
+bool ScriptedServices::SaveShortcut(const Shortcut& shortcut) {
+    m_shortcuts.push_back(shortcut);
+    HANDLE file = CreateFileW(shortcut.file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
 }
 
 bool ScriptedServices::RemoveFile(const std::string& path) {

@@ -30,6 +30,9 @@ public:
     std::vector<std::wstring> m_wideShellOpened;     // the same, every character of them
     std::vector<std::string> m_started;              // "program|directory" per start
     int m_waits = 0;
+    DWORD m_exitCode = 0;                            // what every wait answers
+    std::wstring m_desktop = L"D:\\orvane\\desktop";  // the desktop folder; the test makes it
+    std::vector<Shortcut> m_shortcuts;               // every shortcut saved; each is also written as a file
     std::vector<std::string> m_removed;
 
     int ShowMessage(HWND owner, const std::wstring& text, UINT type) override;
@@ -37,8 +40,10 @@ public:
     bool ChooseScreenFont(HWND owner, LOGFONTW& font) override;
     void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& directory) override;
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override;
-    void WaitForProcessEnd(HWND owner, HANDLE process) override;
+    DWORD WaitForProcessEnd(HWND owner, HANDLE process) override;
     bool RemoveFile(const std::string& path) override;
+    std::wstring DesktopFolder() override { return m_desktop; }
+    bool SaveShortcut(const Shortcut& shortcut) override;
 
 private:
     std::deque<int> m_messageAnswers;
