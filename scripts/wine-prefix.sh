@@ -26,7 +26,7 @@ mkdir -p "$prefix"
 exec 9>"$prefix.lock"
 flock 9
 [ -f "$ready" ] && exit 0
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=${ORVANE_LANG:-ja_JP.UTF-8} LC_ALL=${ORVANE_LANG:-ja_JP.UTF-8}
 wineboot -i >/dev/null 2>&1
 # No debugger for a crash: Wine's would show its crash dialog, or race the process's own end.

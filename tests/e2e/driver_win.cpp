@@ -17,6 +17,10 @@
 //   driver rect TITLE                prints the window's screen rectangle "left top right bottom"
 //   driver answers TITLE             prints 1 when the window's thread handles a message within 100 ms, else 0
 //   driver acp                       prints the ANSI code page this run has
+//   driver syscommand TITLE ID       sends a system-menu command, as choosing the menu entry does
+//   driver desktop                   prints the user's desktop folder
+//   driver shortcut FILE             prints a shell link's target, arguments and working folder, a line each
+//   driver run-shortcut FILE         runs a shell link's command line in its working folder; prints its exit code
 // A TITLE of the form #ID names the window that has a control ID, for a dialog without a caption.
 // A command that confirms a dialog fails unless the dialog goes away.
 // Arguments are read wide, as they were given; output is UTF-8. Windows of other processes are
@@ -24,12 +28,15 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -191,122 +198,284 @@ int Usage() {
     return 2;
 }
 
+// A command's arguments after its name.
+using Arguments = std::vector<std::wstring>;
+
+int Number(const std::wstring& text) { return static_cast<int>(std::wcstol(text.c_str(), nullptr, 10)); }
+
+HWND RequireWindow(const std::wstring& title) {
+    HWND window = FindByTitle(title);
+    if (window == nullptr) std::fwprintf(stderr, L"no window titled %ls\n", title.c_str());
+    return window;
+}
+
+// A command on control ID of the window TITLE (the first two arguments).
+template <typename Action>
+int OnControl(const Arguments& a, Action action) {
+    HWND window = RequireWindow(a[0]);
+    if (window == nullptr) return 1;
+    return action(GetDlgItem(window, Number(a[1])));
+}
+
+int Acp(const Arguments&) {
+    std::printf("%u\n", GetACP());
+    return 0;
+}
+
+int Wait(const Arguments& a) {
+    HWND window = nullptr;
+    if (!WaitUntil(Number(a[1]), [&] { return (window = FindByTitle(a[0])) != nullptr; })) return 1;
+    wchar_t text[512] = L"";
+    GetWindowTextW(window, text, 512);
+    Print(text);
+    return 0;
+}
+
+int Gone(const Arguments& a) { return WaitUntil(Number(a[1]), [&] { return FindByTitle(a[0]) == nullptr; }) ? 0 : 1; }
+
+int FileDialog(const Arguments& a) {
+    HWND dialog = nullptr;
+    if (!WaitUntil(Number(a[1]), [&] { return (dialog = FindFileDialog()) != nullptr; })) return 1;
+    WaitUntilIdle(dialog);
+    SendMessageW(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[0].c_str()));
+    return Confirm(dialog, Number(a[1])) ? 0 : 1;
+}
+
+int FontDialog(const Arguments& a) {
+    HWND dialog = nullptr;
+    if (!WaitUntil(Number(a[2]), [&] {
+            EnumWindows(MatchFontDialog, reinterpret_cast<LPARAM>(&dialog));
+            return dialog != nullptr;
+        })) {
+        return 1;
+    }
+    WaitUntilIdle(dialog);
+    if (!SelectEntry(dialog, kFaceCombo, a[0]) || !SelectEntry(dialog, kSizeCombo, a[1])) {
+        std::fprintf(stderr, "no such face or size in the font dialog; it offers:");
+        for (int id : {kFaceCombo, kSizeCombo}) {
+            HWND combo = GetDlgItem(dialog, id);
+            const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+            for (int i = 0; i < count && i < 40; ++i) {
+                wchar_t entry[256] = L"";
+                SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+                std::fwprintf(stderr, L" [%ls]", entry);
+            }
+            std::fprintf(stderr, "\n");
+        }
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return 1;
+    }
+    return Confirm(dialog, Number(a[2])) ? 0 : 1;
+}
+
+int AnswerBox(const Arguments& a) {
+    HWND box = nullptr;
+    if (!WaitUntil(Number(a[2]), [&] { return (box = FindByTitle(a[0])) != nullptr; })) return 1;
+    wchar_t text[1024] = L"";
+    SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    Print(text);
+    PostMessageW(box, WM_COMMAND, Number(a[1]), 0);
+    return 0;
+}
+
+// Ends a window with message and waits for it to go.
+int EndWindow(const Arguments& a, UINT message, WPARAM wParam) {
+    HWND window = RequireWindow(a[0]);
+    if (window == nullptr) return 1;
+    PostMessageW(window, message, wParam, 0);
+    return WaitUntil(Number(a[1]), [&] { return !IsWindow(window); }) ? 0 : 1;
+}
+
+int Quit(const Arguments& a) { return EndWindow(a, WM_CLOSE, 0); }
+
+int Close(const Arguments& a) { return EndWindow(a, WM_COMMAND, IDCANCEL); }
+
+int Rect(const Arguments& a) {
+    HWND window = RequireWindow(a[0]);
+    if (window == nullptr) return 1;
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
+int Answers(const Arguments& a) {
+    HWND window = RequireWindow(a[0]);
+    if (window == nullptr) return 1;
+    DWORD_PTR result = 0;
+    std::printf("%d\n", SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &result) ? 1 : 0);
+    return 0;
+}
+
+int SysCommand(const Arguments& a) {
+    HWND window = RequireWindow(a[0]);
+    if (window == nullptr) return 1;
+    PostMessageW(window, WM_SYSCOMMAND, Number(a[1]), 0);
+    return 0;
+}
+
+int Text(const Arguments& a) {
+    return OnControl(a, [](HWND control) {
+        // GetWindowText does not ask a control of another process; WM_GETTEXT does.
+        wchar_t text[1024] = L"";
+        SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+        Print(text);
+        return 0;
+    });
+}
+
+int Rows(const Arguments& a) {
+    return OnControl(a, [](HWND control) {
+        std::printf("%d\n", static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0)));
+        return 0;
+    });
+}
+
+int Cell(const Arguments& a) {
+    return OnControl(a, [&](HWND control) {
+        Print(CellText(control, Number(a[2]), Number(a[3])));
+        return 0;
+    });
+}
+
+int Point(const Arguments& a) {
+    return OnControl(a, [&](HWND control) {
+        const POINT point = RowPoint(control, Number(a[2]));
+        std::printf("%ld %ld\n", point.x, point.y);
+        return 0;
+    });
+}
+
+int EditText(const Arguments& a) {
+    return OnControl(a, [&](HWND control) {
+        HWND editor = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETEDITCONTROL, 0, 0));
+        if (editor == nullptr) return 1;
+        SendMessageW(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()));
+        PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
+        return 0;
+    });
+}
+
+int Visible(const Arguments& a) {
+    return OnControl(a, [](HWND control) {
+        std::printf("%d\n", IsWindowVisible(control) ? 1 : 0);
+        return 0;
+    });
+}
+
+int Click(const Arguments& a) {
+    return OnControl(a, [](HWND control) {
+        PostMessageW(control, BM_CLICK, 0, 0);
+        return 0;
+    });
+}
+
+int Fill(const Arguments& a) {
+    return OnControl(a, [&](HWND control) {
+        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()));
+        return 0;
+    });
+}
+
+int Desktop(const Arguments&) {
+    wchar_t folder[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, folder))) return 1;
+    Print(folder);
+    return 0;
+}
+
+// A shell link's target, arguments and working folder, read back through the shell's own reader.
+bool ReadShortcut(const std::wstring& file, std::wstring& target, std::wstring& arguments, std::wstring& folder) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IShellLinkW* link = nullptr;
+    IPersistFile* persist = nullptr;
+    bool read = false;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+        wchar_t text[3][1024] = {};
+        read = SUCCEEDED(link->GetPath(text[0], 1024, nullptr, SLGP_RAWPATH)) &&
+               SUCCEEDED(link->GetArguments(text[1], 1024)) && SUCCEEDED(link->GetWorkingDirectory(text[2], 1024));
+        target = text[0];
+        arguments = text[1];
+        folder = text[2];
+    }
+    if (persist != nullptr) persist->Release();
+    if (link != nullptr) link->Release();
+    return read;
+}
+
+int PrintShortcut(const Arguments& a) {
+    std::wstring target, arguments, folder;
+    if (!ReadShortcut(a[0], target, arguments, folder)) return 1;
+    Print(target);
+    Print(arguments);
+    Print(folder);
+    return 0;
+}
+
+int RunShortcut(const Arguments& a) {
+    std::wstring target, arguments, folder;
+    if (!ReadShortcut(a[0], target, arguments, folder)) return 1;
+    std::wstring commandLine = L"\"" + target + L"\" " + arguments;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(target.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &info)) {
+        return 1;
+    }
+    WaitForSingleObject(info.hProcess, INFINITE);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(info.hProcess, &exitCode);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    std::printf("%lu\n", exitCode);
+    return 0;
+}
+
+struct Command {
+    const wchar_t* name;
+    std::size_t arguments;  // how many it needs after its name
+    int (*run)(const Arguments&);
+};
+
+const Command kCommands[] = {
+    {L"acp", 0, Acp},
+    {L"wait", 2, Wait},
+    {L"gone", 2, Gone},
+    {L"text", 2, Text},
+    {L"rows", 2, Rows},
+    {L"cell", 4, Cell},
+    {L"point", 3, Point},
+    {L"edit-text", 3, EditText},
+    {L"visible", 2, Visible},
+    {L"click", 2, Click},
+    {L"fill", 3, Fill},
+    {L"font-dialog", 3, FontDialog},
+    {L"file-dialog", 2, FileDialog},
+    {L"answer-box", 3, AnswerBox},
+    {L"close", 2, Close},
+    {L"quit", 2, Quit},
+    {L"rect", 1, Rect},
+    {L"answers", 1, Answers},
+    {L"syscommand", 2, SysCommand},
+    {L"desktop", 0, Desktop},
+    {L"shortcut", 1, PrintShortcut},
+    {L"run-shortcut", 1, RunShortcut},
+};
+
 }  // namespace
 
 int main() {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (argc == 2 && std::wstring(argv[1]) == L"acp") {
-        std::printf("%u\n", GetACP());
-        return 0;
+    if (argc < 2) return Usage();
+    const Arguments arguments(argv + 2, argv + argc);
+    for (const Command& command : kCommands) {
+        if (argv[1] != std::wstring(command.name)) continue;
+        return arguments.size() < command.arguments ? Usage() : command.run(arguments);
     }
-    if (argc < 3 || (argc < 4 && std::wstring(argv[1]) != L"rect" && std::wstring(argv[1]) != L"answers")) return Usage();
-    const std::wstring command = argv[1];
-    const std::wstring title = argv[2];
-    const auto number = [&](int index) { return std::wcstol(argv[index], nullptr, 10); };
-    if (command == L"wait") {
-        HWND window = nullptr;
-        if (!WaitUntil(number(3), [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
-        wchar_t text[512] = L"";
-        GetWindowTextW(window, text, 512);
-        Print(text);
-        return 0;
-    }
-    if (command == L"gone") return WaitUntil(number(3), [&] { return FindByTitle(title) == nullptr; }) ? 0 : 1;
-    if (command == L"file-dialog") {
-        // Here the second argument is the path to confirm.
-        HWND dialog = nullptr;
-        if (!WaitUntil(number(3), [&] { return (dialog = FindFileDialog()) != nullptr; })) return 1;
-        WaitUntilIdle(dialog);
-        SendMessageW(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
-        return Confirm(dialog, number(3)) ? 0 : 1;
-    }
-    if (command == L"font-dialog") {
-        if (argc < 5) return Usage();
-        HWND dialog = nullptr;
-        if (!WaitUntil(number(4), [&] {
-                EnumWindows(MatchFontDialog, reinterpret_cast<LPARAM>(&dialog));
-                return dialog != nullptr;
-            })) {
-            return 1;
-        }
-        WaitUntilIdle(dialog);
-        if (!SelectEntry(dialog, kFaceCombo, title) || !SelectEntry(dialog, kSizeCombo, argv[3])) {
-            std::fprintf(stderr, "no such face or size in the font dialog; it offers:");
-            for (int id : {kFaceCombo, kSizeCombo}) {
-                HWND combo = GetDlgItem(dialog, id);
-                const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-                for (int i = 0; i < count && i < 40; ++i) {
-                    wchar_t entry[256] = L"";
-                    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
-                    std::fwprintf(stderr, L" [%ls]", entry);
-                }
-                std::fprintf(stderr, "\n");
-            }
-            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-            return 1;
-        }
-        return Confirm(dialog, number(4)) ? 0 : 1;
-    }
-    if (command == L"answer-box") {
-        if (argc < 5) return Usage();
-        HWND box = nullptr;
-        if (!WaitUntil(number(4), [&] { return (box = FindByTitle(title)) != nullptr; })) return 1;
-        wchar_t text[1024] = L"";
-        SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-        Print(text);
-        PostMessageW(box, WM_COMMAND, number(3), 0);
-        return 0;
-    }
-    HWND window = FindByTitle(title);
-    if (command == L"quit" && window != nullptr) {
-        PostMessageW(window, WM_CLOSE, 0, 0);
-        return WaitUntil(number(3), [&] { return !IsWindow(window); }) ? 0 : 1;
-    }
-    if (command == L"rect" && window != nullptr) {
-        RECT rect = {};
-        GetWindowRect(window, &rect);
-        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
-        return 0;
-    }
-    if (command == L"answers" && window != nullptr) {
-        DWORD_PTR result = 0;
-        std::printf("%d\n", SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &result) ? 1 : 0);
-        return 0;
-    }
-    if (window == nullptr) {
-        std::fwprintf(stderr, L"no window titled %ls\n", title.c_str());
-        return 1;
-    }
-    HWND control = GetDlgItem(window, number(3));
-    if (command == L"text") {
-        // GetWindowText does not ask a control of another process; WM_GETTEXT does.
-        wchar_t text[1024] = L"";
-        SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-        Print(text);
-    } else if (command == L"rows") {
-        std::printf("%d\n", static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0)));
-    } else if (command == L"cell" && argc >= 6) {
-        Print(CellText(control, number(4), number(5)));
-    } else if (command == L"point" && argc >= 5) {
-        const POINT point = RowPoint(control, number(4));
-        std::printf("%ld %ld\n", point.x, point.y);
-    } else if (command == L"edit-text" && argc >= 5) {
-        HWND editor = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETEDITCONTROL, 0, 0));
-        if (editor == nullptr) return 1;
-        SendMessageW(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
-        PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
-    } else if (command == L"visible") {
-        std::printf("%d\n", IsWindowVisible(control) ? 1 : 0);
-    } else if (command == L"click") {
-        PostMessageW(control, BM_CLICK, 0, 0);
-    } else if (command == L"fill" && argc >= 5) {
-        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
-    } else if (command == L"close") {
-        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        return WaitUntil(number(3), [&] { return !IsWindow(window); }) ? 0 : 1;
-    } else {
-        return Usage();
-    }
-    return 0;
+    return Usage();
 }

@@ -1,12 +1,14 @@
-// The main window's one-step paths: the desktop shortcut from the system menu, a profile dropped
-// on the window, and a profile named on the command line.
+// The one-step paths beside the window: /run from the command line, the desktop shortcut from the
+// system menu, a profile dropped on the window, and a profile named on the command line.
 #include <windows.h>
 
 #include <commdlg.h>
 #include <gtest/gtest.h>
 
+#include "app/command_line_run.h"
 #include "app/launcher_fixture.h"
 #include "common/texts.h"
+#include "framework/file_error_report.h"
 #include "resource.h"
 #include "support/dialog_driver.h"
 #include "support/held_file.h"
@@ -17,7 +19,7 @@ namespace {
 const std::string kProfile = "D:\\orvane\\my game.ini";
 const std::wstring kLink = L"D:\\orvane\\desktop\\my game.lnk";
 
-class LauncherShortcutTest : public LauncherDialogTest {
+class OneStepStartTest : public LauncherDialogTest {
 protected:
     void SetUp() override {
         LauncherDialogTest::SetUp();
@@ -32,7 +34,7 @@ protected:
     std::string RowText(int row) const { return ListItemText(List(), row, 0); }
 };
 
-TEST_F(LauncherShortcutTest, TheSystemMenuSavesTheProfileAndALinkThatRunsIt) {
+TEST_F(OneStepStartTest, TheSystemMenuSavesTheProfileAndALinkThatRunsIt) {
     ScriptedServices services;
     services.AnswerFile(kProfile);
     ASSERT_NE(Start(), nullptr);
@@ -52,7 +54,7 @@ TEST_F(LauncherShortcutTest, TheSystemMenuSavesTheProfileAndALinkThatRunsIt) {
                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
 }
 
-TEST_F(LauncherShortcutTest, AnExistingLinkIsReplacedOnlyWhenTheUserSaysYes) {
+TEST_F(OneStepStartTest, AnExistingLinkIsReplacedOnlyWhenTheUserSaysYes) {
     MakeFile(kLink, "old");
     ScriptedServices services;
     services.AnswerFile(kProfile);
@@ -72,7 +74,7 @@ TEST_F(LauncherShortcutTest, AnExistingLinkIsReplacedOnlyWhenTheUserSaysYes) {
     EXPECT_EQ(services.m_messageTypes[0], static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
 }
 
-TEST_F(LauncherShortcutTest, AProfileThatCannotBeWrittenMakesNoLink) {
+TEST_F(OneStepStartTest, AProfileThatCannotBeWrittenMakesNoLink) {
     ScriptedServices services;
     services.AnswerFile("D:\\orvane\\missing\\p.ini");
     services.AnswerMessage(IDOK);
@@ -82,7 +84,7 @@ TEST_F(LauncherShortcutTest, AProfileThatCannotBeWrittenMakesNoLink) {
     EXPECT_TRUE(services.m_shortcuts.empty());
 }
 
-TEST_F(LauncherShortcutTest, AProfileDroppedOnTheWindowIsLoadedAndAnUnreadableOneChangesNothing) {
+TEST_F(OneStepStartTest, AProfileDroppedOnTheWindowIsLoadedAndAnUnreadableOneChangesNothing) {
     MakeFile("D:\\orvane\\dropped.ini", "[KMX]\r\nFDD1=b.kfd\r\nSound=0\r\n");
     MakeFile("D:\\orvane\\held.ini", "[KMX]\r\nFDD1=c.kfd\r\n");
     ScriptedServices services;
@@ -103,7 +105,7 @@ TEST_F(LauncherShortcutTest, AProfileDroppedOnTheWindowIsLoadedAndAnUnreadableOn
     EXPECT_EQ(RowText(0), Sjis("なし"));
 }
 
-TEST_F(LauncherShortcutTest, AProfileFromTheCommandLineIsReadAfterKmxIni) {
+TEST_F(OneStepStartTest, AProfileFromTheCommandLineIsReadAfterKmxIni) {
     MakeFile("D:\\orvane\\start.ini", "[KMX]\r\nFDD2=s.kfd\r\nSound=0\r\n");
     m_dialog = std::make_unique<LauncherDialog>();
     m_dialog->m_strStartProfile = L"D:\\orvane\\start.ini";
@@ -113,7 +115,7 @@ TEST_F(LauncherShortcutTest, AProfileFromTheCommandLineIsReadAfterKmxIni) {
     EXPECT_EQ(RowText(0), Sjis("なし"));
 }
 
-TEST_F(LauncherShortcutTest, AMissingProfileFromTheCommandLineLeavesKmxIniShown) {
+TEST_F(OneStepStartTest, AMissingProfileFromTheCommandLineLeavesKmxIniShown) {
     ScriptedServices services;
     services.AnswerMessage(IDOK);
     m_dialog = std::make_unique<LauncherDialog>();
@@ -122,6 +124,57 @@ TEST_F(LauncherShortcutTest, AMissingProfileFromTheCommandLineLeavesKmxIniShown)
     EXPECT_EQ(services.m_messages.at(0), "D:\\orvane\\gone.ini" + std::string(texts::kCouldNotOpen));
     EXPECT_EQ(ControlText(IDC_FDD1), "a.kfd");
     EXPECT_EQ(RowText(0), Sjis("あり"));
+}
+
+LaunchRequest RunRequest(const char16_t* profile, bool wait) {
+    LaunchRequest request;
+    request.run = true;
+    request.wait = wait;
+    request.profile = profile;
+    return request;
+}
+
+TEST_F(OneStepStartTest, RunWritesKmxIniFromTheProfileAndEndsWithTheEmulatorsCode) {
+    MakeFile("D:\\orvane\\p.ini", "[KMX]\r\nFDD2=p.kfd\r\nSound=0\r\n");
+    MakeFile("D:\\orvane\\h.khd");
+    ScriptedServices services;
+    services.AnswerStart(true);
+    services.m_exitCode = 9;
+    LaunchRequest request = RunRequest(u"D:\\orvane\\p.ini", true);
+    request.images[kSlotHdd1] = u"D:\\orvane\\h.khd";
+    EXPECT_EQ(RunFromCommandLine(request), 9);
+    EXPECT_EQ(ReadFileText(kEmulatorDir + "\\KMX.INI"),
+              "[KMX]\r\nFDD1=\r\nSound=0\r\nFDD2=p.kfd\r\nHDD1=D:\\orvane\\h.khd\r\nHDD2=\r\nFont=\r\nResume=0\r\n");
+    EXPECT_EQ(services.m_started, (std::vector<std::string>{kEmulatorDir + "\\KMX.EXE|" + kEmulatorDir}));
+    EXPECT_EQ(services.m_waits, 1);
+}
+
+TEST_F(OneStepStartTest, RunRefusesWhatItCannotUseAndWritesNothing) {
+    const std::string kmxIni = kEmulatorDir + "\\KMX.INI";
+    const std::string before = ReadFileText(kmxIni);
+    MakeFile("D:\\orvane\\p.ini", "[KMX]\r\nSound=0\r\n");
+    ScriptedServices services;
+    for (int i = 0; i < 4; ++i) services.AnswerMessage(IDOK);
+    // A folder for a profile, and an image that another program holds.
+    EXPECT_EQ(RunFromCommandLine(RunRequest(u"D:\\orvane", false)), kExitBadFile);
+    {
+        HeldFile held("D:\\orvane\\p.ini", 0);
+        EXPECT_EQ(RunFromCommandLine(RunRequest(u"D:\\orvane\\p.ini", false)), kExitBadFile);
+    }
+    // KMX.INI that cannot be written: the emulator is not started on the old settings.
+    {
+        HeldFile held(kmxIni, 0);
+        EXPECT_EQ(RunFromCommandLine(RunRequest(u"D:\\orvane\\p.ini", false)), kExitNotWritten);
+    }
+    // No emulator folder remembered: no drive search from a shortcut.
+    WriteLauncherIni("[KMX]\r\nSound=11|BOOL|s\r\n");
+    EXPECT_EQ(RunFromCommandLine(RunRequest(u"D:\\orvane\\p.ini", false)), kExitNoEmulator);
+    EXPECT_EQ(services.m_messages,
+              (std::vector<std::string>{FileErrorText(fileio::FileError::AccessDenied, "D:\\orvane"),
+                                        FileErrorText(fileio::FileError::SharingViolation, "D:\\orvane\\p.ini"),
+                                        kmxIni + texts::kCouldNotOpen, texts::kNoEmulatorFolder}));
+    EXPECT_TRUE(services.m_started.empty());
+    EXPECT_EQ(ReadFileText(kmxIni), before);
 }
 
 }  // namespace
