@@ -83,6 +83,10 @@ int RunFromCommandLine(const LaunchRequest& request) {
         ShowMessage(nullptr, named + texts::kNoEmulatorFolder, MB_OK | MB_ICONSTOP);
         return kExitNoEmulator;
     }
+    if (!LeavesRoomForEmulatorFiles(emulatorDir)) {
+        ReportEmulatorFolderTooLong(emulatorDir);
+        return kExitNoEmulator;
+    }
 
     const ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
     std::vector<SettingItem> settings;

@@ -26,6 +26,9 @@ std::string GetLauncherIniPath();
 std::string GetModuleDirectory();
 // The full path of a name given relative to the current folder; the name itself when it has none.
 std::wstring FullPathWide(const std::wstring& path);
+// True when the path fits the platform's limit of 259 characters, as a file name and a working
+// folder must.
+bool IsPathWithinLimit(const std::string& path);
 // True when a directory listing of the path yields an entry; folders count as existing.
 bool FileExists(const std::string& path);
 #endif

@@ -33,6 +33,8 @@ std::wstring FullPathWide(const std::wstring& path) {
     return length > 0 && length < MAX_PATH ? std::wstring(full, length) : path;
 }
 
+bool IsPathWithinLimit(const std::string& path) { return Wide(path).size() < MAX_PATH; }
+
 bool FileExists(const std::string& path) {
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(Wide(path).c_str(), &data);

@@ -8,7 +8,7 @@
 #include <vector>
 
 // Draws the codes into a 2048 x 2048 one-bit bitmap in the font as the font dialog described
-// it, black on white, unclipped and unscaled, and copies its bits (rows top to bottom) into
+// it (in the Japanese character set), black on white, unclipped and unscaled, and copies its bits (rows top to bottom) into
 // topDownBits. progress(text) comes before each pass. False when the bitmap, the drawing
 // surface or the font could not be made.
 bool RenderFontBitmap(HWND window, const LOGFONTW& font, const std::function<void(const char*)>& progress,

@@ -9,6 +9,7 @@
 
 #include "app/launcher_fixture.h"
 #include "common/paths.h"
+#include "common/texts.h"
 #include "resource.h"
 #include "support/cp932_literal.h"
 #include "support/dialog_driver.h"
@@ -53,6 +54,22 @@ TEST_F(LauncherDialogTest, RememberedFolderIsUsedAndAVanishedOneSearchedAgain) {
     ASSERT_NE(Start(), nullptr);
     EXPECT_EQ(m_dialog->m_strEmulatorDir, moved);
     EXPECT_NE(ReadFileText(GetLauncherIniPath()).find("KMXPath=" + moved + "\r\n"), std::string::npos);
+}
+
+TEST_F(LauncherDialogTest, AFolderTooLongForItsFilesIsReportedAndAnotherSearchedFor) {
+    // 252 characters: the folder itself is a valid path, but "\\KMX.INI" goes past 259.
+    const std::string longDir = "D:\\orvane\\" + std::string(252 - 10, 'x');
+    MakeFile(L"\\\\?\\" + WideOfSjis(longDir) + L"\\KMX.INI", "[KMX]\r\nFDD1=long.kfd\r\n");
+    MakeFile(kEmulatorDir + "\\KMX.INI", "[KMX]\r\nFDD1=short.kfd\r\n");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + longDir + "\r\n");
+    ScriptedServices services;
+    services.AnswerMessage(IDOK);
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_EQ(services.m_messages, std::vector<std::string>{longDir + texts::kEmulatorFolderTooLong});
+    EXPECT_EQ(m_dialog->m_strEmulatorDir, kEmulatorDir);
+    EXPECT_EQ(ControlText(IDC_FDD1), "short.kfd");
+    m_dialog.reset();
+    RemoveTree(L"\\\\?\\" + WideOfSjis(longDir));
 }
 
 TEST_F(LauncherDialogTest, EmulatorNotFoundEndsAfterTheMessageAndStillStoresTheOptions) {

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # End to end on the real orvane.exe: a new hard-disk image for HDD1 through its dialog, and a
-# font bitmap through the real font and save-as dialogs.
-#   image_tools.sh ORVANE_EXE DRIVER_EXE PREFIX
+# font bitmap through the real font and save-as dialogs, kept in SHOTS to be compared with the one
+# made under the other system locale.
+#   image_tools.sh ORVANE_EXE DRIVER_EXE PREFIX SHOTS
 set -euo pipefail
+shots=$4
 source "$(dirname "$0")/lib.sh" "$1" "$2" "$3"
+mkdir -p "$shots"
 : >"$emu/KMX.EXE"
 printf '[KMX]\r\nHDD1=old.khd\r\nFont=old.bmp\r\n' >"$emu/KMX.INI"
 printf '[ORVANE Settings]\r\nKMXPath=%s\r\n' "$emu_dir" >"$launcher/orvane.ini"
@@ -24,9 +27,10 @@ drive click "KMX Luncher" 1036
 # The font dialog names the face in the system's language.
 face=IPAゴシック
 [ "${ORVANE_ACP:-932}" = 932 ] || face=IPAGothic
-check "font dialog confirmed" drive font-dialog "$face" 12 30
+check "font dialog confirmed" drive font-dialog "$face" 9 30
 check "save-as dialog confirmed" drive file-dialog "$win_work\\font.bmp" 30
 # The field is set after the bitmap is renamed into place.
 expect_drive "Font field" "$win_work\\font.bmp" text "KMX Luncher" 1004
 expect "font bitmap size" "$(stat -c %s "$work/font.bmp")" 524350
+cp "$work/font.bmp" "$shots/font-dialog.bmp"
 check "Escape closes the launcher" drive close "KMX Luncher" 30
