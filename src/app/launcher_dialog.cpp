@@ -62,7 +62,7 @@ BOOL LauncherDialog::OnInitDialog() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetUpPathFields();
 
-    // A launcher INI that code page 932 cannot name is missing to every Part: said once, here.
+    // A launcher INI that code page 932 cannot name reads as missing everywhere: said once, here.
     const std::string launcherIniPath = GetLauncherIniPath();
     if (launcherIniPath.empty()) ReportLauncherFolderBeyondCp932();
     const ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);

@@ -9,7 +9,7 @@
 #include <mutex>
 
 // Worker to dialog, posted once as its last act: wParam a SearchResult, lParam the SearchRequest.
-constexpr UINT WM_SEARCH_DONE = WM_USER + 1;
+constexpr UINT WM_SEARCH_DONE = WM_APP + 1;
 
 enum SearchResult { Found = 0, NotFound = 1, Cancelled = 2 };
 

@@ -2,24 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "common/texts.h"
-#include "settings/profile.h"
-#include "settings/schema.h"
 #include "support/cp932_literal.h"
-#include "support/temp_dir.h"
+#include "support/profile_fixture.h"
 
 namespace {
 
-class ProfileReaderTest : public ::testing::Test {
+class ProfileReaderTest : public ProfileTest {
 protected:
     void SetUp() override {
-        m_strLauncherIni = m_dir.File("orvane.ini");
+        ProfileTest::SetUp();
         SetSchema("Flag=11|BOOL|flag\r\nMode=12|ENUM|0,off,1,on,2,auto|mode\r\nName=0|STR|name\r\nShared=3|INT|shared\r\n");
-    }
-
-    void SetSchema(const std::string& lines, const std::string& launcherSettings = "") {
-        WriteBytes(m_strLauncherIni, "[ORVANE Settings]\r\n" + launcherSettings + "[KMX]\r\n" + lines);
-        m_settings.clear();
-        LoadSchema(m_strLauncherIni, m_settings);
     }
 
     ProfileReadResult Read(const std::string& bytes) {
@@ -28,11 +20,6 @@ protected:
     }
 
     const std::string& Value(std::size_t index) const { return m_settings.at(index).value; }
-
-    TempDir m_dir;
-    std::string m_strLauncherIni;
-    std::vector<SettingItem> m_settings;
-    ProfileSlots m_slots;
 };
 
 }  // namespace

@@ -5,25 +5,17 @@
 #include <random>
 
 #include "settings/ini_file.h"
-#include "settings/profile.h"
-#include "settings/schema.h"
 #include "support/cp932_literal.h"
-#include "support/temp_dir.h"
+#include "support/profile_fixture.h"
 
 namespace {
 
-class ProfileWriterTest : public ::testing::Test {
+class ProfileWriterTest : public ProfileTest {
 protected:
     void SetUp() override {
-        m_strLauncherIni = m_dir.File("orvane.ini");
+        ProfileTest::SetUp();
         m_strProfile = m_dir.File("profile.ini");
         SetSchema("Flag=11|BOOL|flag\r\nMode=12|ENUM|0,off,1,on|mode\r\nName=0|STR|name\r\n");
-    }
-
-    void SetSchema(const std::string& lines, const std::string& launcherSettings = "") {
-        WriteBytes(m_strLauncherIni, "[ORVANE Settings]\r\n" + launcherSettings + "[KMX]\r\n" + lines);
-        m_settings.clear();
-        LoadSchema(m_strLauncherIni, m_settings);
     }
 
     std::string Write(bool legacy) {
@@ -31,11 +23,7 @@ protected:
         return ReadBytes(m_strProfile);
     }
 
-    TempDir m_dir;
-    std::string m_strLauncherIni;
     std::string m_strProfile;
-    std::vector<SettingItem> m_settings;
-    ProfileSlots m_slots;
 };
 
 }  // namespace
