@@ -14,7 +14,7 @@
 
 ExactText LauncherDialog::RowText(SettingItem& setting) {
     // A number or text shows its value with every character; other types their display text.
-    if (setting.type == SettingType::INT || setting.type == SettingType::STR) return {setting.value, setting.exactValue};
+    if (setting.type == SettingType::INT || setting.type == SettingType::STR) return setting.value;
     return {DisplayText(setting), {}};
 }
 
@@ -69,14 +69,13 @@ LRESULT LauncherDialog::OnSettingsEndLabelEdit(NMHDR* header) {
     // A cancelled edit carries no text and changes nothing; the text is taken as typed.
     const std::optional<ExactText> typed = ListView::EditedText(edit);
     SettingItem* setting = SettingOfRow(header->hwndFrom, edit.item.iItem);
-    if (!typed || setting == nullptr || CharactersOf(*typed) == CharactersOf({setting->value, setting->exactValue})) return 1;
+    if (!typed || setting == nullptr || CharactersOf(*typed) == CharactersOf(setting->value)) return 1;
     // Characters beyond code page 932 are kept only where KMX.INI, which Run writes, holds them.
     if (!typed->exact.empty() && !EmulatorIniIsMarked()) {
         ShowMessage(m_hWnd, texts::kTypedTextBeyondCp932, MB_OK | MB_ICONSTOP);
         return 0;
     }
-    setting->value = typed->cp932;
-    setting->exactValue = typed->exact;
+    setting->value = *typed;
     return 1;
 }
 

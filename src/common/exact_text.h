@@ -7,6 +7,12 @@
 #include <string_view>
 
 struct ExactText {
+    ExactText() = default;
+    // The program's own code page 932 text, which holds itself whole.
+    ExactText(std::string text) : cp932(std::move(text)) {}
+    ExactText(const char* text) : cp932(text) {}
+    ExactText(std::string text, std::u16string characters) : cp932(std::move(text)), exact(std::move(characters)) {}
+
     std::string cp932;     // what code page 932 makes of the text
     std::u16string exact;  // every character, when cp932 cannot hold them all; else empty
 };

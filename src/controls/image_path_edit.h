@@ -24,7 +24,6 @@ public:
     // The text as given while the field still shows it (byte for byte, and with every character),
     // else as the user made it.
     ExactText GetExactText() const;
-    void SetText(const std::string& text) { SetText(ExactText{text, {}}); }
     void SetText(const ExactText& text);
     // The last path confirmed in the field's file dialog; empty when none was.
     const std::string& ChosenPath() const { return m_strChosenPath; }

@@ -3,7 +3,7 @@
 
 #include "common/wide.h"
 
-void ListView::InsertColumn(int column, const std::string& text) {
+void ListView::InsertColumn(int column, const ExactText& text) {
     const std::wstring header = Wide(text);
     LVCOLUMNW item = {};
     item.mask = LVCF_FMT | LVCF_TEXT;
@@ -12,7 +12,7 @@ void ListView::InsertColumn(int column, const std::string& text) {
     SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::FitColumn(int column, const std::string& text) {
+void ListView::FitColumn(int column, const ExactText& text) {
     const std::wstring header = Wide(text);
     // Some list views (Wine's) measure the header a little short.
     constexpr int kHeaderPadding = 16;
@@ -34,16 +34,16 @@ void ListView::InsertRow(int row, const ExactText& exact, LPARAM data) {
     SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::SetCellText(int row, int column, const std::string& cp932) {
-    const std::wstring text = Wide(cp932);
+void ListView::SetCellText(int row, int column, const ExactText& exact) {
+    const std::wstring text = Wide(exact);
     LVITEMW item = {};
     item.iSubItem = column;
     item.pszText = const_cast<wchar_t*>(text.c_str());
     SendMessageW(m_hWnd, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::SetRowText(int row, const std::string& cp932) {
-    const std::wstring text = Wide(cp932);
+void ListView::SetRowText(int row, const ExactText& exact) {
+    const std::wstring text = Wide(exact);
     LVITEMW item = {};
     item.mask = LVIF_TEXT;
     item.iItem = row;

@@ -17,14 +17,14 @@ public:
     explicit ListView(HWND window) : m_hWnd(window) {}
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    void InsertColumn(int column, const std::string& header);
+    void InsertColumn(int column, const ExactText& header);
     // Sizes a column to its header and contents, never cutting the header's text.
-    void FitColumn(int column, const std::string& header);
+    void FitColumn(int column, const ExactText& header);
     void DeleteAllRows();
     void InsertRow(int row, const ExactText& text, LPARAM data);
-    void SetCellText(int row, int column, const std::string& text);
+    void SetCellText(int row, int column, const ExactText& text);
     // Sets the first column's text alone, so the row keeps its selection, focus and item data.
-    void SetRowText(int row, const std::string& text);
+    void SetRowText(int row, const ExactText& text);
     // The item data of a row; 0 when there is no such row.
     LPARAM RowData(int row) const;
     // The lowest selected row; -1 when none is.

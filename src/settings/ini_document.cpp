@@ -11,15 +11,27 @@ namespace ini {
 namespace {
 
 // White space the platform trims around names and values in the file.
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+template <typename Char>
+bool IsBlank(Char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
 
-void Trim(std::string_view text, std::size_t& begin, std::size_t& end) {
+template <typename Char>
+void Trim(std::basic_string_view<Char> text, std::size_t& begin, std::size_t& end) {
     while (begin < end && IsBlank(text[begin])) ++begin;
     while (end > begin && IsBlank(text[end - 1])) --end;
 }
 
+// A separator's first place from `from` on: in code page 932 text never the second byte of a
+// double-byte character; in UTF-16 every unit is a character of its own.
+std::size_t FindSeparator(std::string_view text, char c, std::size_t from) { return cp932::FindChar(text, c, from); }
+std::size_t FindSeparator(std::u16string_view text, char c, std::size_t from) {
+    return text.find(static_cast<char16_t>(c), from);
+}
+
 // Caller's names lose their spaces only (not tabs), as the platform does.
-std::string_view TrimSpaces(std::string_view name) {
+template <typename Char>
+std::basic_string_view<Char> TrimSpaces(std::basic_string_view<Char> name) {
     while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
     while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
     return name;
@@ -31,29 +43,6 @@ std::basic_string_view<Char> RemoveOuterQuotes(std::basic_string_view<Char> valu
         return value.substr(1, value.size() - 2);
     }
     return value;
-}
-
-// The trimmed name and value of a key line as every character of a marked file gives it, found
-// as ParseLine finds them in code page 932 text.
-struct KeyParts {
-    std::u16string_view name;
-    std::u16string_view value;
-};
-
-std::optional<KeyParts> SplitKeyLine(std::u16string_view line) {
-    const auto blank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\v'; };
-    std::size_t begin = 0;
-    std::size_t end = line.size();
-    while (begin < end && blank(line[begin])) ++begin;
-    while (end > begin && blank(line[end - 1])) --end;
-    if (begin == end || line[begin] == u';' || line[begin] == u'[') return std::nullopt;
-    const std::size_t equals = line.find(u'=', begin);
-    if (equals >= end) return std::nullopt;
-    std::size_t nameEnd = equals;
-    std::size_t valueBegin = equals + 1;
-    while (nameEnd > begin && blank(line[nameEnd - 1])) --nameEnd;
-    while (valueBegin < end && blank(line[valueBegin])) ++valueBegin;
-    return KeyParts{line.substr(begin, nameEnd - begin), line.substr(valueBegin, end - valueBegin)};
 }
 
 constexpr std::string_view kEndings[] = {"", "\r\n", "\n", "\r"};
@@ -143,46 +132,52 @@ IniDocument::Line IniDocument::ParseNewLine(std::string text, std::u16string_vie
     return line;
 }
 
-IniDocument::Line IniDocument::ParseLine(std::string_view text, Ending ending) {
-    Line line;
-    line.text = text;
-    line.ending = ending;
-    const std::string_view view = text;
+template <typename Char>
+IniDocument::Shape IniDocument::ShapeOf(std::basic_string_view<Char> view) {
+    Shape shape;
     std::size_t begin = 0;
     std::size_t end = view.size();
     Trim(view, begin, end);
-    if (begin == end) return line;
+    if (begin == end) return shape;
     if (view[begin] == ';') {
-        line.kind = LineKind::Comment;
-        return line;
+        shape.kind = LineKind::Comment;
+        return shape;
     }
     if (view[begin] == '[') {
         // The name ends at the first "]"; a header without one runs to the end of the line.
-        std::size_t close = cp932::FindChar(view, ']', begin + 1);
+        const std::size_t close = FindSeparator(view, ']', begin + 1);
         std::size_t nameBegin = begin + 1;
-        std::size_t nameEnd = close == std::string_view::npos ? end : close;
+        std::size_t nameEnd = close == std::basic_string_view<Char>::npos ? end : close;
         Trim(view, nameBegin, nameEnd);
-        line.kind = LineKind::Header;
-        line.nameBegin = static_cast<std::uint32_t>(nameBegin);
-        line.nameEnd = static_cast<std::uint32_t>(nameEnd);
-        return line;
+        shape.kind = LineKind::Header;
+        shape.nameBegin = static_cast<std::uint32_t>(nameBegin);
+        shape.nameEnd = static_cast<std::uint32_t>(nameEnd);
+        return shape;
     }
-    const std::size_t equals = cp932::FindChar(view.substr(0, end), '=', begin);
-    if (equals == std::string_view::npos) {
-        line.kind = LineKind::Text;
-        line.nameBegin = static_cast<std::uint32_t>(begin);
-        line.nameEnd = static_cast<std::uint32_t>(end);
-        return line;
+    const std::size_t equals = FindSeparator(view.substr(0, end), '=', begin);
+    if (equals == std::basic_string_view<Char>::npos) {
+        shape.kind = LineKind::Text;
+        shape.nameBegin = static_cast<std::uint32_t>(begin);
+        shape.nameEnd = static_cast<std::uint32_t>(end);
+        return shape;
     }
     std::size_t keyEnd = equals;
     std::size_t valueBegin = equals + 1;
     Trim(view, begin, keyEnd);
     Trim(view, valueBegin, end);
-    line.kind = LineKind::Key;
-    line.nameBegin = static_cast<std::uint32_t>(begin);
-    line.nameEnd = static_cast<std::uint32_t>(keyEnd);
-    line.valueBegin = static_cast<std::uint32_t>(valueBegin);
-    line.valueEnd = static_cast<std::uint32_t>(end);
+    shape.kind = LineKind::Key;
+    shape.nameBegin = static_cast<std::uint32_t>(begin);
+    shape.nameEnd = static_cast<std::uint32_t>(keyEnd);
+    shape.valueBegin = static_cast<std::uint32_t>(valueBegin);
+    shape.valueEnd = static_cast<std::uint32_t>(end);
+    return shape;
+}
+
+IniDocument::Line IniDocument::ParseLine(std::string_view text, Ending ending) {
+    Line line;
+    static_cast<Shape&>(line) = ShapeOf(text);
+    line.text = text;
+    line.ending = ending;
     return line;
 }
 
@@ -221,9 +216,9 @@ std::u16string IniDocument::Characters(const Line& line) const {
 }
 
 std::u16string IniDocument::ExactValue(const Line& line, std::u16string_view characters) const {
-    const std::optional<KeyParts> parts = SplitKeyLine(characters);
-    if (!parts) return {};
-    const std::u16string_view value = RemoveOuterQuotes(parts->value);
+    const Shape shape = ShapeOf(characters);
+    if (shape.kind != LineKind::Key) return {};
+    const std::u16string_view value = RemoveOuterQuotes(characters.substr(shape.valueBegin, shape.valueEnd - shape.valueBegin));
     // ASCII, as most values are, is held by code page 932 as it stands.
     if (std::all_of(value.begin(), value.end(), [](char16_t unit) { return unit < 0x80; })) return {};
     std::string cp932;
@@ -233,9 +228,23 @@ std::u16string IniDocument::ExactValue(const Line& line, std::u16string_view cha
 }
 
 std::u16string IniDocument::ExactName(const Line& line, std::u16string_view characters) const {
-    const std::optional<KeyParts> parts = SplitKeyLine(characters);
-    if (parts && textenc::Cp932FromUtf16(parts->name) == line.Name()) return std::u16string(parts->name);
+    const Shape shape = ShapeOf(characters);
+    const std::u16string_view name = characters.substr(shape.nameBegin, shape.nameEnd - shape.nameBegin);
+    if (shape.kind == LineKind::Key && textenc::Cp932FromUtf16(name) == line.Name()) return std::u16string(name);
     return textenc::Utf16FromCp932(line.Name());
+}
+
+std::u16string IniDocument::ExactEntry(const Line& line) const {
+    if (!line.original) return {};
+    const std::u16string characters = Characters(line);
+    const Shape shape = ShapeOf(std::u16string_view(characters));
+    if (shape.kind != line.kind) return {};
+    std::u16string entry = characters.substr(shape.nameBegin, shape.nameEnd - shape.nameBegin);
+    if (shape.kind == LineKind::Key) entry += u'=' + characters.substr(shape.valueBegin, shape.valueEnd - shape.valueBegin);
+    if (std::all_of(entry.begin(), entry.end(), [](char16_t unit) { return unit < 0x80; })) return {};
+    std::string cp932;
+    if (textenc::HeldByCp932(entry, cp932)) return {};
+    return entry;
 }
 
 ExactText IniDocument::GetText(std::string_view section, std::string_view key, std::string_view defaultValue) const {
@@ -250,20 +259,25 @@ std::uint32_t IniDocument::GetInt(std::string_view section, std::string_view key
     return static_cast<std::uint32_t>(IntegerValue(RemoveOuterQuotes(line->Value())));
 }
 
-std::vector<std::string> IniDocument::GetSectionEntries(std::string_view section) const {
-    std::vector<std::string> entries;
+std::vector<ExactText> IniDocument::GetSectionTexts(std::string_view section) const {
+    std::vector<ExactText> entries;
     const Section* found = FindSection(section);
     if (found == nullptr) return entries;
     for (const Line& line : found->lines) {
+        if (line.kind != LineKind::Key && line.kind != LineKind::Text) continue;
+        std::string entry(line.Name());
         if (line.kind == LineKind::Key) {
-            std::string entry(line.Name());
             entry += '=';
             entry += line.Value();
-            entries.push_back(std::move(entry));
-        } else if (line.kind == LineKind::Text) {
-            entries.emplace_back(line.Name());
         }
+        entries.emplace_back(std::move(entry), ExactEntry(line));
     }
+    return entries;
+}
+
+std::vector<std::string> IniDocument::GetSectionEntries(std::string_view section) const {
+    std::vector<std::string> entries;
+    for (ExactText& entry : GetSectionTexts(section)) entries.push_back(std::move(entry.cp932));
     return entries;
 }
 
@@ -273,59 +287,69 @@ std::vector<std::string> IniDocument::GetSectionNames() const {
     return names;
 }
 
-void IniDocument::WriteString(std::string_view sectionName, std::string_view key, std::string_view value,
-                              std::u16string_view exactValue) {
+void IniDocument::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    WriteText(section, std::string(key), std::string(value));
+}
+
+void IniDocument::WriteText(std::string_view sectionName, const ExactText& keyText, const ExactText& valueText) {
     sectionName = TrimSpaces(sectionName);
-    key = TrimSpaces(key);
-    if (!IsMarked()) exactValue = {};
-    // A marked file's line is made of characters, so that a name or value that code page 932
-    // cannot hold keeps every one of them.
-    const auto keyLine = [&](std::string_view name, std::u16string_view exactName) {
-        std::string text(name);
-        text += '=';
-        text += value;
-        if (!IsMarked()) return ParseNewLine(std::move(text));
-        std::u16string characters(exactName);
-        characters += u'=';
-        characters += exactValue.empty() ? textenc::Utf16FromCp932(value) : std::u16string(exactValue);
-        return ParseNewLine(std::move(text), characters);
-    };
-    Line line = keyLine(key, IsMarked() ? textenc::Utf16FromCp932(key) : std::u16string());
+    const std::string_view key = TrimSpaces(std::string_view(keyText.cp932));
+    // A file in code page 932 stores the code page 932 forms. Spaces are ASCII in both forms, so
+    // the key's characters lose the same ones.
+    const ExactText value = IsMarked() ? valueText : ExactText(valueText.cp932);
+    const std::u16string keyCharacters = IsMarked() ? CharactersOf(keyText) : std::u16string();
+    Line line = NewKeyLine(key, TrimSpaces(std::u16string_view(keyCharacters)), value);
     // A line that would not read back as a key of this section (a name or value holding a
     // line break, a key that makes it a header) changes the file's structure: parse it anew.
     const bool plainKeyLine = line.kind == LineKind::Key || line.kind == LineKind::Comment;
     const bool structural = !plainKeyLine || key.find_first_of("\r\n") != std::string_view::npos ||
-                            value.find_first_of("\r\n") != std::string_view::npos ||
+                            value.cp932.find_first_of("\r\n") != std::string::npos ||
                             sectionName.find_first_of("\r\n") != std::string_view::npos;
 
     const auto sectionFound = m_firstSection.find(sectionName);
-    if (sectionFound == m_firstSection.end()) {
-        // A new section goes at the end, after a line break if the file lacks a final one.
-        for (auto it = m_sections.rbegin(); it != m_sections.rend(); ++it) {
-            if (it->lines.empty()) continue;
-            if (it->lines.back().ending == Ending::None) it->lines.back().ending = Ending::CrLf;
-            break;
-        }
-        Append(ParseNewLine("[" + std::string(sectionName) + "]"));
-        Append(std::move(line));
-        if (structural) Reparse();
-        return;
-    }
-
+    if (sectionFound == m_firstSection.end()) return AppendSection(sectionName, std::move(line), structural);
     Section& section = m_sections[sectionFound->second];
     const auto keyFound = section.firstKeyLine.find(key);
-    if (keyFound != section.firstKeyLine.end()) {
-        Line& existing = section.lines[keyFound->second];
-        // Decoded once, for the value's check and the key's spelling.
-        const std::u16string characters = Characters(existing);
-        // A key whose line already holds the value keeps its line, code unit for code unit.
-        if (existing.Value() == value && ExactValue(existing, characters) == exactValue) return;
-        // Rewritten in place under the file's own spelling of the key.
-        existing = keyLine(existing.Name(), IsMarked() ? ExactName(existing, characters) : std::u16string());
-        if (structural || existing.kind != LineKind::Key) Reparse();
-        return;
-    }
+    if (keyFound != section.firstKeyLine.end()) return RewriteKey(section.lines[keyFound->second], value, structural);
+    InsertKey(section, std::move(line), structural);
+}
 
+IniDocument::Line IniDocument::NewKeyLine(std::string_view name, std::u16string_view exactName, const ExactText& value) {
+    std::string text(name);
+    text += '=';
+    text += value.cp932;
+    if (!IsMarked()) return ParseNewLine(std::move(text));
+    // A marked file's line is made of characters, so that a name or value that code page 932
+    // cannot hold keeps every one of them.
+    std::u16string characters(exactName);
+    characters += u'=';
+    characters += CharactersOf(value);
+    return ParseNewLine(std::move(text), characters);
+}
+
+void IniDocument::AppendSection(std::string_view name, Line line, bool structural) {
+    // A new section goes at the end, after a line break if the file lacks a final one.
+    for (auto it = m_sections.rbegin(); it != m_sections.rend(); ++it) {
+        if (it->lines.empty()) continue;
+        if (it->lines.back().ending == Ending::None) it->lines.back().ending = Ending::CrLf;
+        break;
+    }
+    Append(ParseNewLine("[" + std::string(name) + "]"));
+    Append(std::move(line));
+    if (structural) Reparse();
+}
+
+void IniDocument::RewriteKey(Line& existing, const ExactText& value, bool structural) {
+    // Decoded once, for the value's check and the key's spelling.
+    const std::u16string characters = Characters(existing);
+    // A key whose line already holds the value keeps its line, code unit for code unit.
+    if (existing.Value() == value.cp932 && ExactValue(existing, characters) == value.exact) return;
+    // Rewritten in place under the file's own spelling of the key.
+    existing = NewKeyLine(existing.Name(), IsMarked() ? ExactName(existing, characters) : std::u16string(), value);
+    if (structural || existing.kind != LineKind::Key) Reparse();
+}
+
+void IniDocument::InsertKey(Section& section, Line line, bool structural) {
     const std::size_t after = section.lastKeyLine;
     if (section.lines[after].ending == Ending::None) section.lines[after].ending = Ending::CrLf;
     section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(after) + 1, std::move(line));

@@ -51,6 +51,9 @@ public:
     // quotes kept, or the bare text of a line without "="; comments and blank lines left out.
     // Unlike the other calls, the platform does not trim the caller's section name here.
     std::vector<std::string> GetSectionEntries(std::string_view section) const;
+    // The same entries, each with every character as a marked file holds them where code page
+    // 932 cannot hold them all.
+    std::vector<ExactText> GetSectionTexts(std::string_view section) const;
 
     // The names of all sections in file order, duplicates included.
     std::vector<std::string> GetSectionNames() const;
@@ -58,9 +61,10 @@ public:
     // Sets key to value in the first section of that name: an existing key is rewritten in
     // place under the file's own spelling of its name, a new key goes after the section's last
     // entry, a new section at the end. A key whose line already holds value is left as it stands.
-    // exactValue, when given, is what a marked file stores; a file in code page 932 stores value.
-    void WriteString(std::string_view section, std::string_view key, std::string_view value,
-                     std::u16string_view exactValue = {});
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // The same with texts of every character: a marked file stores a new key and the value with
+    // all of them, a file in code page 932 their code page 932 forms.
+    void WriteText(std::string_view section, const ExactText& key, const ExactText& value);
 
     // Replaces the lines in front of the first header or comment line with lines, and ends in
     // CR LF every line that ended in LF or with the file, as writing the lines as text would.
@@ -76,14 +80,18 @@ private:
 
     enum class Ending : std::uint8_t { None, CrLf, Lf, Cr };
 
-    struct Line {
+    // Where a line's parts stand: its kind, and its trimmed name (header name, key name or bare
+    // text) and trimmed value, in code units of the text it was read from.
+    struct Shape {
+        LineKind kind = LineKind::Blank;
+        std::uint32_t nameBegin = 0, nameEnd = 0, valueBegin = 0, valueEnd = 0;
+    };
+
+    struct Line : Shape {
         std::string_view text;  // code page 932, without its line end; points into m_storage
         // A line as it stood in a marked file: its bytes there, without line end.
         std::optional<std::string_view> original;
         Ending ending = Ending::None;
-        LineKind kind = LineKind::Blank;
-        // Trimmed name (header name, key name or bare text) and trimmed value within text.
-        std::uint32_t nameBegin = 0, nameEnd = 0, valueBegin = 0, valueEnd = 0;
 
         std::string_view Name() const { return text.substr(nameBegin, nameEnd - nameBegin); }
         std::string_view Value() const { return text.substr(valueBegin, valueEnd - valueBegin); }
@@ -99,6 +107,9 @@ private:
     // Calls take(line, ending) for every line of a text in the encoding (without its mark).
     template <typename Take>
     static void SplitLines(std::string_view data, textenc::Encoding encoding, Take take);
+    // One parser for both forms of a line: code page 932 text, or every character of a marked one.
+    template <typename Char>
+    static Shape ShapeOf(std::basic_string_view<Char> text);
     static Line ParseLine(std::string_view text, Ending ending);
     void ParseMarked(std::string_view bytes);
     std::string Compose(bool inOwnEncoding) const;
@@ -109,6 +120,15 @@ private:
     // The line's value and key name as its characters give them, where they are exact forms.
     std::u16string ExactValue(const Line& line, std::u16string_view characters) const;
     std::u16string ExactName(const Line& line, std::u16string_view characters) const;
+    // A section entry of a marked file with every character, where code page 932 cannot hold them.
+    std::u16string ExactEntry(const Line& line) const;
+    // A key line to write, under the name given with every character of it for a marked file.
+    Line NewKeyLine(std::string_view name, std::u16string_view exactName, const ExactText& value);
+    // The three cases of a write: the key in a new section, an existing key rewritten in place,
+    // a new key inserted after the section's last entry.
+    void AppendSection(std::string_view name, Line line, bool structural);
+    void RewriteKey(Line& existing, const ExactText& value, bool structural);
+    void InsertKey(Section& section, Line line, bool structural);
     void Append(Line line);
     const Section* FindSection(std::string_view name) const;
     const Line* FindKey(std::string_view section, std::string_view key) const;

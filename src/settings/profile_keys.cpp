@@ -7,8 +7,8 @@ ProfileKeys ReadProfileKeys(const std::string& launcherIniPath) {
     const ini::IniDocument launcherIni = ini::LoadIniFile(launcherIniPath);
     ProfileKeys keys;
     for (int slot = 0; slot < kImageSlotCount; ++slot) {
-        keys.imagePaths[slot] = launcherIni.GetString(kLauncherSection, kImageSlots[slot].companionKey, kImageSlots[slot].name);
+        keys.imagePaths[slot] = launcherIni.GetText(kLauncherSection, kImageSlots[slot].companionKey, kImageSlots[slot].name);
     }
-    keys.resume = launcherIni.GetString(kLauncherSection, kResumeSlot.companionKey, kResumeSlot.name);
+    keys.resume = launcherIni.GetText(kLauncherSection, kResumeSlot.companionKey, kResumeSlot.name);
     return keys;
 }

@@ -6,9 +6,11 @@
 
 #include "settings/setting_item.h"
 
+// Each with every character where a marked launcher INI names it beyond code page 932, so that a
+// marked emulator INI gets the key whole when it is new there.
 struct ProfileKeys {
-    std::array<std::string, kImageSlotCount> imagePaths;
-    std::string resume;
+    std::array<ExactText, kImageSlotCount> imagePaths;
+    ExactText resume;
 };
 
 // The slots' companion keys from section "ORVANE Settings" of the launcher INI, each

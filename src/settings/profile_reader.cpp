@@ -43,14 +43,10 @@ void ReadSectioned(const ini::IniDocument& profile, const ProfileKeys& keys, Pro
                    std::vector<SettingItem>& settings) {
     // Values are taken whole, so long paths and texts are never cut.
     for (int slot = 0; slot < kImageSlotCount; ++slot) {
-        slots.imagePaths[slot] = profile.GetText(kEmulatorSection, keys.imagePaths[slot], "");
+        slots.imagePaths[slot] = profile.GetText(kEmulatorSection, keys.imagePaths[slot].cp932, "");
     }
-    slots.resume = profile.GetInt(kEmulatorSection, keys.resume, 0) != 0;
-    for (SettingItem& item : settings) {
-        ExactText value = profile.GetText(kEmulatorSection, item.key, "");
-        item.value = std::move(value.cp932);
-        item.exactValue = std::move(value.exact);
-    }
+    slots.resume = profile.GetInt(kEmulatorSection, keys.resume.cp932, 0) != 0;
+    for (SettingItem& item : settings) item.value = profile.GetText(kEmulatorSection, item.key, "");
 }
 
 void ReadLegacy(const std::vector<ExactText>& lines, ProfileSlots& slots, std::vector<SettingItem>& settings) {
@@ -60,11 +56,7 @@ void ReadLegacy(const std::vector<ExactText>& lines, ProfileSlots& slots, std::v
     for (int slot = 0; slot < kImageSlotCount; ++slot) slots.imagePaths[slot] = lineAt(kImageSlots[slot].legacyLine);
     // Any number but 0 means on, as the emulator reads the flag.
     slots.resume = IntegerValue(lineAt(kResumeSlot.legacyLine).cp932) != 0;
-    for (SettingItem& item : settings) {
-        ExactText line = lineAt(item.legacyLine);
-        item.value = std::move(line.cp932);
-        item.exactValue = std::move(line.exact);
-    }
+    for (SettingItem& item : settings) item.value = lineAt(item.legacyLine);
 }
 
 }  // namespace
@@ -90,8 +82,7 @@ ProfileReadResult ReadProfile(const std::string& path, const std::string& launch
     }
     // Taken as a legacy profile that could not be opened: slots stay, values are emptied.
     for (SettingItem& item : settings) {
-        item.value.clear();
-        item.exactValue.clear();
+        item.value = {};
         DisplayText(item);
     }
     return ProfileReadResult::CouldNotOpen;

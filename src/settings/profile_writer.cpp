@@ -19,7 +19,7 @@ std::vector<ExactText> BuildLegacyBlock(const ProfileSlots& slots, const std::ve
     for (const SettingItem& item : settings) {
         if (item.legacyLine < 1 || item.legacyLine > kMaxLegacyLine) continue;
         if (static_cast<std::size_t>(item.legacyLine) > block.size()) block.resize(item.legacyLine);
-        block[item.legacyLine - 1] = {item.value, item.exactValue};
+        block[item.legacyLine - 1] = item.value;
     }
     return block;
 }
@@ -27,7 +27,7 @@ std::vector<ExactText> BuildLegacyBlock(const ProfileSlots& slots, const std::ve
 // True when some value holds characters beyond code page 932, which only a marked file keeps.
 bool NeedsMarkedFile(const ProfileSlots& slots, const std::vector<SettingItem>& settings) {
     return std::any_of(slots.imagePaths.begin(), slots.imagePaths.end(), [](const ExactText& path) { return !path.exact.empty(); }) ||
-           std::any_of(settings.begin(), settings.end(), [](const SettingItem& item) { return !item.exactValue.empty(); });
+           std::any_of(settings.begin(), settings.end(), [](const SettingItem& item) { return !item.value.exact.empty(); });
 }
 
 }  // namespace
@@ -41,11 +41,10 @@ std::optional<std::string> ComposeProfile(std::string_view oldBytes, const Profi
     if (!profile.IsMarked() && NeedsMarkedFile(slots, settings)) return std::nullopt;
     profile.ReplaceLeadingLines(legacy ? BuildLegacyBlock(slots, settings) : std::vector<ExactText>());
     for (int slot = 0; slot < kImageSlotCount; ++slot) {
-        const ExactText& path = slots.imagePaths[slot];
-        profile.WriteString(kEmulatorSection, keys.imagePaths[slot], path.cp932, path.exact);
+        profile.WriteText(kEmulatorSection, keys.imagePaths[slot], slots.imagePaths[slot]);
     }
-    profile.WriteString(kEmulatorSection, keys.resume, slots.resume ? "1" : "0");
-    for (const SettingItem& item : settings) profile.WriteString(kEmulatorSection, item.key, item.value, item.exactValue);
+    profile.WriteText(kEmulatorSection, keys.resume, slots.resume ? "1" : "0");
+    for (const SettingItem& item : settings) profile.WriteText(kEmulatorSection, item.key, item.value);
     return profile.Serialize();
 }
 

@@ -13,8 +13,9 @@ void LoadSchema(const std::string& launcherIniPath, std::vector<SettingItem>& se
 namespace {
 
 // A schema line with "=" but fewer "|" than its form needs (two, three for ENUM) has no
-// defined reading; it is skipped so that no setting is made from a guess.
-bool ParseSchemaLine(std::string_view line, SettingItem& item) {
+// defined reading; it is skipped so that no setting is made from a guess. The label is taken
+// from exactLine, the line with every character, where that is given.
+bool ParseSchemaLine(std::string_view line, std::u16string_view exactLine, SettingItem& item) {
     const std::size_t equals = cp932::FindChar(line, '=');
     if (equals == std::string_view::npos) return false;
     const std::size_t numberEnd = cp932::FindChar(line, '|', equals + 1);
@@ -45,6 +46,14 @@ bool ParseSchemaLine(std::string_view line, SettingItem& item) {
         item.type = SettingType::UNDEFINED;
     }
     item.label = std::string(line.substr(labelBegin));
+    if (!exactLine.empty()) {
+        // "=" and "|" are ASCII, so the label stands after as many of them in either form.
+        std::size_t at = exactLine.find(u'=');
+        for (int separators = item.type == SettingType::ENUM ? 3 : 2; separators > 0; --separators) {
+            at = exactLine.find(u'|', at + 1);
+        }
+        if (at != std::u16string_view::npos) item.label.exact = ExactTextOf(exactLine.substr(at + 1)).exact;
+    }
     return true;
 }
 
@@ -52,9 +61,9 @@ bool ParseSchemaLine(std::string_view line, SettingItem& item) {
 
 void LoadSchema(const ini::IniDocument& launcherIni, std::vector<SettingItem>& settings) {
     // Comment lines never reach here: the section's entries leave them out.
-    for (const std::string& line : launcherIni.GetSectionEntries(kEmulatorSection)) {
+    for (const ExactText& line : launcherIni.GetSectionTexts(kEmulatorSection)) {
         SettingItem item;
-        if (ParseSchemaLine(line, item)) settings.push_back(std::move(item));
+        if (ParseSchemaLine(line.cp932, line.exact, item)) settings.push_back(std::move(item));
     }
 }
 
@@ -76,14 +85,13 @@ std::vector<Choice> SplitChoices(std::string_view choices) {
 }
 
 void FlipFlag(SettingItem& item) {
-    item.value = item.value == "0" ? "1" : "0";
-    item.exactValue.clear();
+    item.value = item.value.cp932 == "0" ? "1" : "0";
 }
 
 bool StepChoice(SettingItem& item, std::string& shownText) {
     const std::vector<Choice> choices = SplitChoices(item.choices);
     if (choices.empty()) return false;
-    const std::int32_t current = IntegerValue(item.value);
+    const std::int32_t current = IntegerValue(item.value.cp932);
     std::size_t next = 0;
     for (std::size_t i = 0; i < choices.size(); ++i) {
         if (IntegerValue(choices[i].number) == current) {
@@ -92,7 +100,6 @@ bool StepChoice(SettingItem& item, std::string& shownText) {
         }
     }
     item.value = std::string(choices[next].number);
-    item.exactValue.clear();
     shownText = std::string(choices[next].text);
     return true;
 }
@@ -101,13 +108,13 @@ const std::string& DisplayText(SettingItem& item) {
     switch (item.type) {
         case SettingType::INT:
         case SettingType::STR:
-            return item.value;
+            return item.value.cp932;
         case SettingType::BOOL:
-            item.displayText = item.value == "0" ? texts::kOff : item.value == "1" ? texts::kOn : texts::kUnknown;
+            item.displayText = item.value.cp932 == "0" ? texts::kOff : item.value.cp932 == "1" ? texts::kOn : texts::kUnknown;
             return item.displayText;
         case SettingType::ENUM: {
             item.displayText = texts::kUnknown;
-            const std::int32_t wanted = IntegerValue(item.value);
+            const std::int32_t wanted = IntegerValue(item.value.cp932);
             for (const Choice& choice : SplitChoices(item.choices)) {
                 if (IntegerValue(choice.number) == wanted) {
                     item.displayText = std::string(choice.text);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/exact_text.h"
+
 // The code held in SettingItem::type. Codes outside these names may occur and count as undefined.
 enum class SettingType : std::int32_t {
     BOOL = 0,
@@ -17,12 +19,10 @@ enum class SettingType : std::int32_t {
 
 struct SettingItem {
     std::string key;          // key in section KMX of the emulator INI
-    std::string value;        // current value, always text
-    // The value with every character, when it came from (or was typed for) a marked file and holds
-    // more than code page 932 can: value is then what code page 932 makes of it. Any change of
-    // value empties it.
-    std::u16string exactValue;
-    std::string label;        // second column of the settings list
+    // Current value, always text; with every character when it came from (or was typed for) a
+    // marked file and holds more than code page 932 can.
+    ExactText value;
+    ExactText label;          // second column of the settings list
     std::string choices;      // ENUM only: "number,text,number,text,..."
     SettingType type = SettingType::UNSET;
     std::int32_t legacyLine = 0;  // 1-based line in the legacy block; 0 for none

@@ -29,7 +29,7 @@ protected:
     }
 
     std::string RowText(int row) const { return ListItemText(List(), row, 0); }
-    const std::string& Value(int row) const { return m_dialog->m_settings.at(row).value; }
+    const std::string& Value(int row) const { return m_dialog->m_settings.at(row).value.cp932; }
 
     // A left click on the value column of a row, as the mouse gives it.
     void ClickRow(int row) {

@@ -58,14 +58,14 @@ TEST_P(MarkedIni, ValuesBeyondCp932AreReadWholeKeptUnchangedAndWrittenWhole) {
     EXPECT_EQ(doc.GetText("KMX", "Title", "").exact, u"café ☃ 日本");
     EXPECT_EQ(doc.GetText("KMX", "Plain", "").exact, u"");  // code page 932 holds it
     // Written back as read: the line stays, its spacing too.
-    doc.WriteString("KMX", "Title", doc.GetString("KMX", "Title", ""), doc.GetText("KMX", "Title", "").exact);
+    doc.WriteText("KMX", "Title", doc.GetText("KMX", "Title", ""));
     doc.WriteString("KMX", "Plain", Sjis("日本"));
     EXPECT_EQ(doc.Serialize(), original);
     // Changed: a key keeps its own characters, and a value is written with every one of its own.
     const std::string key = textenc::Cp932FromUtf16(u"Ké☃y");
-    doc.WriteString("KMX", key, textenc::Cp932FromUtf16(u"néw ☃"), u"néw ☃");
+    doc.WriteText("KMX", key, {textenc::Cp932FromUtf16(u"néw ☃"), u"néw ☃"});
     doc.WriteString("KMX", "Title", "x");
-    doc.WriteString("KMX", "New", "?", u"😀");
+    doc.WriteText("KMX", "New", {"?", u"😀"});
     EXPECT_EQ(doc.GetText("KMX", key, "").exact, u"néw ☃");
     EXPECT_EQ(doc.Serialize(), File("[KMX]\r\nTitle=x\r\nKé☃y=néw ☃\r\nPlain=日本\r\nNew=😀\r\n"));
 }
@@ -79,8 +79,8 @@ TEST_P(MarkedIni, ProfileValuesBeyondCp932SurviveAWriteAndNeedAMarkedFile) {
     const std::string file = File("[KMX]\r\nFDD1=C:\\Zoë\\a.kfd\r\nTitle=café ☃ 日本\r\n");
     ParseProfile(file, ReadProfileKeys(""), slots, settings);
     EXPECT_EQ(slots.imagePaths[kSlotFdd1].exact, u"C:\\Zoë\\a.kfd");
-    EXPECT_EQ(settings[0].exactValue, u"café ☃ 日本");
-    EXPECT_EQ(DisplayText(settings[0]), settings[0].value);
+    EXPECT_EQ(settings[0].value.exact, u"café ☃ 日本");
+    EXPECT_EQ(DisplayText(settings[0]), settings[0].value.cp932);
     // Nothing touched: every character goes back, into section KMX and the legacy block alike.
     EXPECT_EQ(*ComposeProfile(file, ReadProfileKeys(""), slots, true, settings),
               File("C:\\Zoë\\a.kfd\r\n\r\n\r\n\r\n\r\ncafé ☃ 日本\r\n\r\n\r\n\r\n0\r\n[KMX]\r\n"
@@ -88,13 +88,33 @@ TEST_P(MarkedIni, ProfileValuesBeyondCp932SurviveAWriteAndNeedAMarkedFile) {
     // A legacy profile in the same form gives its lines whole.
     ParseProfile(File("C:\\Zoë\\b.kfd\r\n\r\n\r\n\r\n\r\nnaïve\r\n"), ReadProfileKeys(""), slots, settings);
     EXPECT_EQ(CharactersOf(slots.imagePaths[kSlotFdd1]), u"C:\\Zoë\\b.kfd");
-    EXPECT_EQ(settings[0].exactValue, u"naïve");
+    EXPECT_EQ(settings[0].value.exact, u"naïve");
     // A file in code page 932 cannot hold them: nothing is composed, rather than a "?".
     EXPECT_FALSE(ComposeProfile("[KMX]\r\nTitle=x\r\n", ReadProfileKeys(""), slots, false, settings).has_value());
     settings[0].value = "typed";
-    settings[0].exactValue.clear();
     slots.imagePaths[kSlotFdd1] = {"a.kfd", {}};
     EXPECT_TRUE(ComposeProfile("[KMX]\r\nTitle=x\r\n", ReadProfileKeys(""), slots, false, settings).has_value());
+}
+
+TEST_P(MarkedIni, SchemaLabelsAndNewCompanionKeysKeepEveryCharacter) {
+    std::vector<SettingItem> settings;
+    LoadSchema(ini::IniDocument(File("[KMX]\r\nT=0|STR|Zoë ☃\r\nM=1|ENUM|0,a,1,c|Modé|x\r\nP=2|INT|音\r\n")), settings);
+    ASSERT_EQ(settings.size(), 3u);
+    EXPECT_EQ(CharactersOf(settings[0].label), u"Zoë ☃");
+    EXPECT_EQ(CharactersOf(settings[1].label), u"Modé|x");
+    EXPECT_EQ(settings[2].label, ExactText(Sjis("音")));
+    // A key the launcher INI names beyond code page 932 is created whole in a marked file, and
+    // as code page 932 makes it in a file of that code page, as before.
+    ProfileKeys keys;
+    for (int slot = 0; slot < kImageSlotCount; ++slot) keys.imagePaths[slot] = kImageSlots[slot].name;
+    keys.imagePaths[kSlotFdd1] = {textenc::Cp932FromUtf16(u"Drïve"), u"Drïve"};
+    keys.resume = "Resume";
+    ProfileSlots slots;
+    slots.imagePaths[kSlotFdd1] = "a.kfd";
+    EXPECT_EQ(*ComposeProfile(File("[KMX]\r\n"), keys, slots, false, {}),
+              File("[KMX]\r\nDrïve=a.kfd\r\nFDD2=\r\nHDD1=\r\nHDD2=\r\nFont=\r\nResume=0\r\n"));
+    EXPECT_EQ(*ComposeProfile("[KMX]\r\n", keys, slots, false, {}),
+              "[KMX]\r\n" + textenc::Cp932FromUtf16(u"Drïve") + "=a.kfd\r\nFDD2=\r\nHDD1=\r\nHDD2=\r\nFont=\r\nResume=0\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Marks, MarkedIni, ::testing::Values("utf-8", "utf-16le", "utf-16be"),

@@ -19,7 +19,7 @@ protected:
         return ReadProfile(m_dir.File("KMX.INI"), m_strLauncherIni, m_slots, m_settings);
     }
 
-    const std::string& Value(std::size_t index) const { return m_settings.at(index).value; }
+    const std::string& Value(std::size_t index) const { return m_settings.at(index).value.cp932; }
 };
 
 }  // namespace
