@@ -8,7 +8,6 @@
 #include "common/file_io.h"
 #include "common/paths.h"
 #include "common/texts.h"
-#include "common/wide.h"
 #include "framework/file_error_report.h"
 #include "framework/services.h"
 #include "locate/emulator_path_check.h"
@@ -33,11 +32,12 @@ const char* FaultText(CommandLineFault fault) {
 // The full path of a file named on the command line, when it is one the emulator can open and
 // it can be read now; else the user is told why, by its name.
 bool TakeFile(const std::u16string& argument, std::string& path) {
-    const std::wstring full = FullPathWide(Wide(argument));
-    if (!Narrow(full, path)) {
+    const ExactText full = FullPath(argument);
+    if (!full.exact.empty()) {
         ReportPathBeyondCp932(nullptr, full);
         return false;
     }
+    path = full.cp932;
     const fileio::FileError error = fileio::CheckReadable(path);
     if (error == fileio::FileError::None) return true;
     ReportFileError(nullptr, error, path);
@@ -63,7 +63,7 @@ int ReportCommandLine(const ParsedCommandLine& parsed) {
         ShowMessage(nullptr, texts::kUsage, MB_OK | MB_ICONINFORMATION);
         return kExitDone;
     }
-    GetServices().ShowMessage(nullptr, Wide(parsed.argument) + Wide(FaultText(parsed.fault)), MB_OK | MB_ICONSTOP);
+    ShowMessage(nullptr, ExactTextOf(parsed.argument) + FaultText(parsed.fault), MB_OK | MB_ICONSTOP);
     return kExitBadCommandLine;
 }
 

@@ -4,7 +4,6 @@
 #include "app/command_line_run.h"
 #include "app/launcher_dialog.h"
 #include "common/paths.h"
-#include "common/wide.h"
 
 bool LauncherApp::InitInstance() {
     const ParsedCommandLine parsed = ParseCommandLine(ReadCommandLine());
@@ -17,7 +16,7 @@ bool LauncherApp::InitInstance() {
         return false;
     }
     LauncherDialog dialog;
-    if (!parsed.request.profile.empty()) dialog.m_strStartProfile = FullPathWide(Wide(parsed.request.profile));
+    if (!parsed.request.profile.empty()) dialog.m_strStartProfile = FullPath(parsed.request.profile);
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

@@ -5,7 +5,6 @@
 
 #include "common/paths.h"
 #include "common/texts.h"
-#include "common/wide.h"
 #include "framework/services.h"
 #include "resource.h"
 
@@ -62,5 +61,5 @@ void LauncherDialog::OnHelp() {
     // A launcher folder that code page 932 cannot name was reported at start-up.
     const std::string directory = GetModuleDirectory();
     if (directory.empty()) return;
-    GetServices().OpenWithShell(m_hWnd, Wide(directory + "\\orvane.txt"), Wide(directory));
+    GetServices().OpenWithShell(m_hWnd, directory + "\\orvane.txt", directory);
 }

@@ -8,7 +8,7 @@
 #include "common/file_io.h"
 #include "common/paths.h"
 #include "common/texts.h"
-#include "common/wide.h"
+#include "controls/dropped_file.h"
 #include "controls/list_view.h"
 #include "framework/services.h"
 #include "locate/emulator_path_check.h"
@@ -82,15 +82,14 @@ BOOL LauncherDialog::OnInitDialog() {
     SetTitle(texts::kTitlePrefix + EmulatorFile("KMX.EXE"));
     if (!FileExists(EmulatorFile("SAVEA.CPU"))) ShowItem(IDC_ERASE_RESUME, false);
     ReadProfile(EmulatorFile("KMX.INI"));
-    if (!m_strStartProfile.empty()) LoadProfile(m_strStartProfile);
+    if (!m_strStartProfile.cp932.empty()) LoadProfile(m_strStartProfile);
     // A profile dropped anywhere but on a path field, which takes its own drops, is loaded.
     DragAcceptFiles(m_hWnd, TRUE);
     return TRUE;
 }
 
 void LauncherDialog::ReportLauncherFolderBeyondCp932() {
-    GetServices().ShowMessage(m_hWnd, GetModuleDirectoryWide() + Wide(texts::kLauncherFolderBeyondCp932),
-                              MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(m_hWnd, GetModuleDirectoryText() + texts::kLauncherFolderBeyondCp932, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void LauncherDialog::AddSystemMenuEntries() {
@@ -165,11 +164,8 @@ LRESULT LauncherDialog::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cas
 
 LRESULT LauncherDialog::OnDropFiles(WPARAM drop, LPARAM) {
     // Only the first file of a drop is taken, as the path fields take it.
-    const HDROP files = reinterpret_cast<HDROP>(drop);
-    wchar_t path[MAX_PATH] = L"";
-    const bool named = DragQueryFileW(files, 0, path, MAX_PATH) > 0;
-    DragFinish(files);
-    if (named) LoadProfile(path);
+    const ExactText path = TakeDroppedFile(reinterpret_cast<HDROP>(drop));
+    if (!path.cp932.empty()) LoadProfile(path);
     return 0;
 }
 
@@ -177,8 +173,8 @@ void LauncherDialog::OnEject(UINT id) { PathFields()[id - IDC_EJECT_FDD1]->SetTe
 
 void LauncherDialog::OnOpenImage(UINT id) {
     // A path from a marked file is opened as it stands there, every character of it.
-    const std::wstring path = Wide(PathFields()[id - IDC_OPEN_FDD1]->GetExactText());
-    if (!path.empty()) GetServices().OpenWithShell(m_hWnd, path, L"");
+    const ExactText path = PathFields()[id - IDC_OPEN_FDD1]->GetExactText();
+    if (!path.cp932.empty()) GetServices().OpenWithShell(m_hWnd, path, "");
 }
 
 ProfileSlots LauncherDialog::CurrentSlots() {
@@ -208,14 +204,13 @@ void LauncherDialog::ReadProfile(const std::string& path) {
     RebuildSettingsList();
 }
 
-void LauncherDialog::LoadProfile(const std::wstring& path) {
-    std::string profile;
-    if (!Narrow(path, profile)) {
+void LauncherDialog::LoadProfile(const ExactText& path) {
+    if (!path.exact.empty()) {
         ReportPathBeyondCp932(m_hWnd, path);
-    } else if (fileio::CheckReadable(profile) != fileio::FileError::None) {
-        ShowMessage(m_hWnd, profile + texts::kCouldNotOpen, MB_OK);
+    } else if (fileio::CheckReadable(path.cp932) != fileio::FileError::None) {
+        ShowMessage(m_hWnd, path.cp932 + texts::kCouldNotOpen, MB_OK);
     } else {
-        ReadProfile(profile);
+        ReadProfile(path.cp932);
     }
 }
 

@@ -27,7 +27,7 @@ public:
     // Appended to only while the schema is read, so the list rows' references stay valid.
     std::vector<SettingItem> m_settings;
     // A profile named on the command line, read after KMX.INI when the window opens; empty for none.
-    std::wstring m_strStartProfile;
+    ExactText m_strStartProfile;
 
     // Loads an emulator INI into the fields, the Resume option and the settings, and rebuilds the list.
     void ReadProfile(const std::string& path);
@@ -71,7 +71,7 @@ private:
     void ReportLauncherFolderBeyondCp932();
     // Reads a profile named outside the file dialog (command line, drop) as Load does; one that
     // cannot be read now gets Load's message and changes nothing.
-    void LoadProfile(const std::wstring& path);
+    void LoadProfile(const ExactText& path);
     void SetUpPathFields();
     void ShowSlots(const ProfileSlots& slots);
     ProfileSlots CurrentSlots();

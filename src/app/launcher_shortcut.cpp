@@ -5,7 +5,6 @@
 #include "common/cp932.h"
 #include "common/paths.h"
 #include "common/texts.h"
-#include "common/wide.h"
 #include "framework/services.h"
 
 void LauncherDialog::OnCreateShortcut() {
@@ -19,20 +18,18 @@ void LauncherDialog::OnCreateShortcut() {
     std::string name = FileNameOf(profile);
     const std::size_t dot = cp932::FindLastChar(name, '.');
     if (dot != std::string::npos && dot > 0) name.erase(dot);
-    const std::wstring desktop = GetServices().DesktopFolder();
-    const std::wstring link = (desktop.empty() ? std::wstring() : desktop + L"\\") + Wide(name) + L".lnk";
-    if (desktop.empty()) {
-        GetServices().ShowMessage(m_hWnd, link + Wide(texts::kCouldNotCreate), MB_OK | MB_ICONSTOP);
+    const ExactText desktop = GetServices().DesktopFolder();
+    const ExactText link = (desktop.cp932.empty() ? ExactText() : desktop + "\\") + name + ".lnk";
+    if (desktop.cp932.empty()) {
+        ShowMessage(m_hWnd, link + texts::kCouldNotCreate, MB_OK | MB_ICONSTOP);
         return;
     }
     // Asked before anything is written, so that No leaves every file as it was.
-    if (GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        GetServices().ShowMessage(m_hWnd, link + Wide(texts::kReplaceQuestion), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    if (FileExists(link) && ShowMessage(m_hWnd, link + texts::kReplaceQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
     if (!WriteProfile(profile)) return;
-    const Shortcut shortcut = {link, GetModulePathWide(), L"/run \"" + Wide(profile) + L"\"", GetModuleDirectoryWide()};
-    if (!GetServices().SaveShortcut(shortcut)) {
-        GetServices().ShowMessage(m_hWnd, link + Wide(texts::kCouldNotCreate), MB_OK | MB_ICONSTOP);
-    }
+    // The launcher's folder is one code page 932 holds, as its INI has a name.
+    const Shortcut shortcut = {link, GetModulePath(), "/run \"" + profile + "\"", GetModuleDirectory()};
+    if (!GetServices().SaveShortcut(shortcut)) ShowMessage(m_hWnd, link + texts::kCouldNotCreate, MB_OK | MB_ICONSTOP);
 }

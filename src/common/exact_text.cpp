@@ -12,3 +12,8 @@ ExactText ExactTextOf(std::u16string_view text) {
 std::u16string CharactersOf(const ExactText& text) {
     return text.exact.empty() ? textenc::Utf16FromCp932(text.cp932) : text.exact;
 }
+
+ExactText operator+(const ExactText& a, const ExactText& b) {
+    if (a.exact.empty() && b.exact.empty()) return a.cp932 + b.cp932;
+    return {a.cp932 + b.cp932, CharactersOf(a) + CharactersOf(b)};
+}

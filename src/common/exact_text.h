@@ -18,6 +18,8 @@ struct ExactText {
 };
 
 inline bool operator==(const ExactText& a, const ExactText& b) { return a.cp932 == b.cp932 && a.exact == b.exact; }
+// The two texts one after the other, every character of both kept.
+ExactText operator+(const ExactText& a, const ExactText& b);
 
 // The text in code page 932, with exact set only when that cannot hold it all.
 ExactText ExactTextOf(std::u16string_view text);

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "common/exact_text.h"
 
 // The path ended at its last "." (kept whole when it has none) followed by ".ini".
 std::string LauncherIniPathFor(const std::string& modulePath);
@@ -24,11 +27,15 @@ std::string GetModulePath();
 std::string GetLauncherIniPath();
 // The launcher's folder, without a trailing backslash.
 std::string GetModuleDirectory();
+// The launcher's folder, every character of it: for telling the user of one code page 932 cannot hold.
+ExactText GetModuleDirectoryText();
 // The full path of a name given relative to the current folder; the name itself when it has none.
-std::wstring FullPathWide(const std::wstring& path);
+ExactText FullPath(std::u16string_view path);
 // True when the path fits the platform's limit of 259 characters, as a file name and a working
 // folder must.
 bool IsPathWithinLimit(const std::string& path);
 // True when a directory listing of the path yields an entry; folders count as existing.
-bool FileExists(const std::string& path);
+bool FileExists(const ExactText& path);
+// True when the path names a file, not a folder.
+bool IsExistingFile(const std::string& path);
 #endif

@@ -27,18 +27,26 @@ std::string GetLauncherIniPath() {
 
 std::string GetModuleDirectory() { return DirectoryOf(GetModulePath()); }
 
-std::wstring FullPathWide(const std::wstring& path) {
+ExactText GetModuleDirectoryText() { return ExactTextOf(GetModuleDirectoryWide()); }
+
+ExactText FullPath(std::u16string_view path) {
+    const std::wstring name = Wide(path);
     wchar_t full[MAX_PATH] = L"";
-    const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
-    return length > 0 && length < MAX_PATH ? std::wstring(full, length) : path;
+    const DWORD length = GetFullPathNameW(name.c_str(), MAX_PATH, full, nullptr);
+    return ExactTextOf(length > 0 && length < MAX_PATH ? std::wstring_view(full, length) : std::wstring_view(name));
 }
 
 bool IsPathWithinLimit(const std::string& path) { return Wide(path).size() < MAX_PATH; }
 
-bool FileExists(const std::string& path) {
+bool FileExists(const ExactText& path) {
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(Wide(path).c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return false;
     FindClose(find);
     return true;
+}
+
+bool IsExistingFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

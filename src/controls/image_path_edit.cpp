@@ -6,6 +6,7 @@
 
 #include "common/texts.h"
 #include "common/wide.h"
+#include "controls/dropped_file.h"
 #include "framework/dialog.h"
 #include "framework/services.h"
 
@@ -59,23 +60,20 @@ LRESULT CALLBACK ImagePathEdit::SubclassProc(HWND window, UINT message, WPARAM w
 
 void ImagePathEdit::OnDropFiles(HDROP drop) {
     // Only the first file of a drop is taken; neither its kind nor its existence is checked.
-    wchar_t path[MAX_PATH] = L"";
-    std::string dropped;
-    if (DragQueryFileW(drop, 0, path, MAX_PATH) > 0) {
-        if (Narrow(path, dropped)) {
-            SetText(dropped);
-        } else {
-            ReportPathBeyondCp932(GetParent(m_hWnd), path);
-        }
+    const ExactText dropped = TakeDroppedFile(drop);
+    if (dropped.cp932.empty()) return;
+    if (dropped.exact.empty()) {
+        SetText(dropped);
+    } else {
+        ReportPathBeyondCp932(GetParent(m_hWnd), dropped);
     }
-    DragFinish(drop);
 }
 
 void ImagePathEdit::OnDoubleClick() {
     FileDialogOptions options;
     options.open = m_bOpen != FALSE;
     options.owner = GetParent(m_hWnd);
-    options.fileName = GetText();
+    options.fileName = GetExactText();
     options.defaultExtension = m_strDefExt;
     options.filter = m_strFilter;
     options.flags = m_dwFlags;

@@ -6,10 +6,12 @@
 
 #include <string>
 
+#include "common/exact_text.h"
+
 struct FileDialogOptions {
     bool open = true;               // open-file dialog, else save-as
     HWND owner = nullptr;
-    std::string fileName;           // initial file name
+    ExactText fileName;             // initial file name
     std::string defaultExtension;   // without the dot
     std::string filter;             // "description|pattern|...||"; empty for none
     DWORD flags = 0;                // OFN_ flags
@@ -17,25 +19,27 @@ struct FileDialogOptions {
 
 // A shell link that starts target with arguments in folder, shown with target's first icon.
 struct Shortcut {
-    std::wstring file;  // the .lnk file to write
-    std::wstring target;
-    std::wstring arguments;
-    std::wstring folder;
+    ExactText file;  // the .lnk file to write
+    ExactText target;
+    ExactText arguments;
+    ExactText folder;
 };
 
-// Texts and paths are the program's code page 932 strings, converted with code page 932 at the
-// wide functions; what the user chooses comes back with every character, to be checked.
+// Texts and paths are the program's: code page 932 strings, or exact texts where a path may hold
+// more; they are converted here alone. What the user chooses comes back with every character, to
+// be checked.
 class Services {
 public:
     virtual ~Services() = default;
     // A message box captioned with the application name; answers the button pressed.
-    virtual int ShowMessage(HWND owner, const std::wstring& text, UINT type) = 0;
+    virtual int ShowMessage(HWND owner, const ExactText& text, UINT type) = 0;
     // A file dialog; true and the chosen full path when the user confirms.
-    virtual bool ChooseFile(const FileDialogOptions& options, std::wstring& path) = 0;
-    // The font dialog (screen fonts, effects); true and the font when the user confirms.
+    virtual bool ChooseFile(const FileDialogOptions& options, ExactText& path) = 0;
+    // The font dialog (screen fonts, effects); true and the font, as the font functions take it,
+    // when the user confirms.
     virtual bool ChooseScreenFont(HWND owner, LOGFONTW& font) = 0;
     // The shell's "Open" verb on a file, named with every character; the result is not looked at.
-    virtual void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& directory) = 0;
+    virtual void OpenWithShell(HWND owner, const ExactText& file, const ExactText& directory) = 0;
     // Starts a program in a folder; false when it could not be started.
     virtual bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) = 0;
     // Waits until the process ends, then releases its handle; answers its exit code. The owner
@@ -43,7 +47,7 @@ public:
     virtual DWORD WaitForProcessEnd(HWND owner, HANDLE process) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
     // The user's desktop folder, every character of it; empty when the system names none.
-    virtual std::wstring DesktopFolder() = 0;
+    virtual ExactText DesktopFolder() = 0;
     // Writes the shell link, replacing a file of its name; false when it could not be written.
     virtual bool SaveShortcut(const Shortcut& shortcut) = 0;
 };
@@ -53,11 +57,11 @@ Services& GetServices();
 // Replaces the services (nullptr restores the Win32 ones).
 void SetServices(Services* services);
 
-// A message box of the program's code page 932 text.
-int ShowMessage(HWND owner, const std::string& text, UINT type);
+// A message box of the program's text.
+int ShowMessage(HWND owner, const ExactText& text, UINT type);
 // Tells the user that a path holds characters code page 932 cannot, so it is not taken: the
 // emulator could not open it, and no file may name it with "?" in their place.
-void ReportPathBeyondCp932(HWND owner, const std::wstring& path);
+void ReportPathBeyondCp932(HWND owner, const ExactText& path);
 // A file dialog whose choice must be a path code page 932 holds: another is refused with that report.
 bool ChooseFile(const FileDialogOptions& options, std::string& path);
 

@@ -19,12 +19,12 @@ HWND MainWindow() { return Application::Current() != nullptr ? Application::Curr
 
 class Win32Services : public Services {
 public:
-    int ShowMessage(HWND owner, const std::wstring& text, UINT type) override {
+    int ShowMessage(HWND owner, const ExactText& text, UINT type) override {
         if (owner == nullptr) owner = MainWindow();
-        return MessageBoxW(owner, text.c_str(), ApplicationName().c_str(), type);
+        return MessageBoxW(owner, Wide(text).c_str(), ApplicationName().c_str(), type);
     }
 
-    bool ChooseFile(const FileDialogOptions& options, std::wstring& path) override {
+    bool ChooseFile(const FileDialogOptions& options, ExactText& path) override {
         std::vector<wchar_t> file(MAX_PATH, L'\0');
         Wide(options.fileName).copy(file.data(), MAX_PATH - 1);
         const std::wstring filter = Wide(FilterForDialog(options.filter));
@@ -39,7 +39,7 @@ public:
         dialog.Flags = options.flags | OFN_EXPLORER | OFN_ENABLESIZING;
         const BOOL confirmed = options.open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
         if (!confirmed) return false;
-        path = file.data();
+        path = ExactTextOf(std::wstring_view(file.data()));
         return true;
     }
 
@@ -52,8 +52,8 @@ public:
         return ChooseFontW(&dialog) != FALSE;
     }
 
-    void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& directory) override {
-        ShellExecuteW(owner, L"Open", file.c_str(), L"", directory.c_str(), SW_SHOWNORMAL);
+    void OpenWithShell(HWND owner, const ExactText& file, const ExactText& directory) override {
+        ShellExecuteW(owner, L"Open", Wide(file).c_str(), L"", Wide(directory).c_str(), SW_SHOWNORMAL);
     }
 
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override {
@@ -86,33 +86,35 @@ public:
 
     bool RemoveFile(const std::string& path) override { return DeleteFileW(Wide(path).c_str()) != FALSE; }
 
-    std::wstring DesktopFolder() override {
+    ExactText DesktopFolder() override {
         wchar_t folder[MAX_PATH] = L"";
-        return SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, folder)) ? folder
-                                                                                                                  : L"";
+        const bool named = SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, folder));
+        return named ? ExactTextOf(std::wstring_view(folder)) : ExactText();
     }
 
     bool SaveShortcut(const Shortcut& shortcut) override {
         // Saved beside its place and renamed over it, so an old link is never left half written.
-        const std::wstring temporary = shortcut.file + L".tmp";
+        const std::wstring file = Wide(shortcut.file);
+        const std::wstring target = Wide(shortcut.target);
+        const std::wstring temporary = file + L".tmp";
         const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         bool saved = false;
         IShellLinkW* link = nullptr;
         if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                        reinterpret_cast<void**>(&link)))) {
-            link->SetPath(shortcut.target.c_str());
-            link->SetArguments(shortcut.arguments.c_str());
-            link->SetWorkingDirectory(shortcut.folder.c_str());
-            link->SetIconLocation(shortcut.target.c_str(), 0);
-            IPersistFile* file = nullptr;
-            if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-                saved = SUCCEEDED(file->Save(temporary.c_str(), TRUE));
-                file->Release();
+            link->SetPath(target.c_str());
+            link->SetArguments(Wide(shortcut.arguments).c_str());
+            link->SetWorkingDirectory(Wide(shortcut.folder).c_str());
+            link->SetIconLocation(target.c_str(), 0);
+            IPersistFile* persist = nullptr;
+            if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
+                saved = SUCCEEDED(persist->Save(temporary.c_str(), TRUE));
+                persist->Release();
             }
             link->Release();
         }
         if (SUCCEEDED(com)) CoUninitialize();
-        if (saved && MoveFileExW(temporary.c_str(), shortcut.file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (saved && MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;
         }
         DeleteFileW(temporary.c_str());
@@ -129,18 +131,21 @@ Services& GetServices() { return *g_pServices; }
 
 void SetServices(Services* services) { g_pServices = services != nullptr ? services : &g_win32Services; }
 
-int ShowMessage(HWND owner, const std::string& text, UINT type) { return GetServices().ShowMessage(owner, Wide(text), type); }
+int ShowMessage(HWND owner, const ExactText& text, UINT type) { return GetServices().ShowMessage(owner, text, type); }
 
-void ReportPathBeyondCp932(HWND owner, const std::wstring& path) {
-    GetServices().ShowMessage(owner, path + Wide(texts::kPathBeyondCp932), MB_OK | MB_ICONSTOP);
+void ReportPathBeyondCp932(HWND owner, const ExactText& path) {
+    ShowMessage(owner, path + texts::kPathBeyondCp932, MB_OK | MB_ICONSTOP);
 }
 
 bool ChooseFile(const FileDialogOptions& options, std::string& path) {
-    std::wstring chosen;
+    ExactText chosen;
     if (!GetServices().ChooseFile(options, chosen)) return false;
-    if (Narrow(chosen, path)) return true;
-    ReportPathBeyondCp932(options.owner, chosen);
-    return false;
+    if (!chosen.exact.empty()) {
+        ReportPathBeyondCp932(options.owner, chosen);
+        return false;
+    }
+    path = chosen.cp932;
+    return true;
 }
 
 namespace {

@@ -6,7 +6,6 @@
 #include "common/cp932.h"
 #include "common/paths.h"
 #include "common/texts.h"
-#include "common/wide.h"
 #include "framework/services.h"
 #include "resource.h"
 
@@ -33,9 +32,7 @@ BOOL EmulatorSearchDialog::OnInitDialog() {
         return TRUE;
     }
     m_strResult.clear();
-    m_pRequest = new SearchRequest{};
-    m_pRequest->hwndDialog = m_hWnd;
-    Wide(m_strTarget).copy(m_pRequest->target, MAX_PATH - 1);
+    m_pRequest = new SearchRequest(m_hWnd, m_strTarget);
     m_hThread = CreateThread(nullptr, 0, SearchThreadProc, m_pRequest, 0, &m_dwThreadId);
     if (m_hThread == nullptr) {
         delete m_pRequest;
@@ -81,11 +78,11 @@ LRESULT EmulatorSearchDialog::OnSearchDone(WPARAM code, LPARAM request) {
     m_pRequest = nullptr;
     switch (code) {
         case Found:
-            m_strResult = Narrow(done->found);  // the worker takes only paths that code page 932 holds
+            m_strResult = done->found;
             break;
         case NotFound:
             m_strResult.clear();
-            if (done->unusable[0] != L'\0') ReportPathBeyondCp932(m_hWnd, done->unusable);
+            if (!done->unusable.cp932.empty()) ReportPathBeyondCp932(m_hWnd, done->unusable);
             break;
         case Cancelled:
             ChooseByHand();

@@ -49,6 +49,11 @@ DWORD Finish(SearchRequest* request, SearchResult result) {
 
 }  // namespace
 
+// The walk compares the wide names the file functions list with a wide target.
+SearchRequest::SearchRequest(HWND dialog, const std::string& target) : hwndDialog(dialog) {
+    Wide(target).copy(this->target, MAX_PATH - 1);
+}
+
 bool SearchDirectory(SearchRequest& request, wchar_t (&path)[MAX_PATH], std::size_t length) {
     if (!Join(path, length, L"*.*")) return false;
     {
@@ -68,14 +73,14 @@ bool SearchDirectory(SearchRequest& request, wchar_t (&path)[MAX_PATH], std::siz
                 break;
             }
         } else if (EqualsIgnoreCase(entry.cFileName, request.target) && Join(path, length, entry.cFileName)) {
-            std::string named;
-            if (Narrow(path, named)) {
-                lstrcpynW(request.found, path, MAX_PATH);
+            ExactText named = ExactTextOf(std::wstring_view(path));
+            if (named.exact.empty()) {
+                request.found = std::move(named.cp932);
                 found = true;
                 break;
             }
             // Of no use to the launcher; kept to tell the user, and the walk goes on.
-            if (request.unusable[0] == L'\0') lstrcpynW(request.unusable, path, MAX_PATH);
+            if (request.unusable.cp932.empty()) request.unusable = std::move(named);
         }
         if (!FindNextFileW(find, &entry)) break;
     }
@@ -88,7 +93,7 @@ DWORD WINAPI SearchThreadProc(LPVOID parameter) {
     // Give the thread its message queue at once, so a stop request can always be posted.
     StopRequested(false);
     // A launcher folder that code page 932 cannot name holds nothing the launcher could use.
-    const std::wstring launcherFolder = Wide(GetModuleDirectory());
+    const std::wstring launcherFolder = GetModuleDirectory().empty() ? std::wstring() : GetModuleDirectoryWide();
     wchar_t path[MAX_PATH];
     if (!launcherFolder.empty() && launcherFolder.size() < MAX_PATH) {
         launcherFolder.copy(path, launcherFolder.size());

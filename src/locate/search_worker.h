@@ -7,6 +7,9 @@
 
 #include <atomic>
 #include <mutex>
+#include <string>
+
+#include "common/exact_text.h"
 
 // Worker to dialog, posted once as its last act: wParam a SearchResult, lParam the SearchRequest.
 constexpr UINT WM_SEARCH_DONE = WM_APP + 1;
@@ -15,14 +18,18 @@ enum SearchResult { Found = 0, NotFound = 1, Cancelled = 2 };
 
 // Handed to the worker at its start and back to the dialog with WM_SEARCH_DONE.
 struct SearchRequest {
-    HWND hwndDialog;
-    wchar_t target[MAX_PATH];    // the file name looked for
-    wchar_t found[MAX_PATH];     // the full path of the match; empty until then
-    wchar_t unusable[MAX_PATH];  // the first match that code page 932 cannot name; empty while none
+    SearchRequest() = default;
+    // The dialog's request for the file name target.
+    SearchRequest(HWND dialog, const std::string& target);
+
+    HWND hwndDialog = nullptr;
+    wchar_t target[MAX_PATH] = L"";  // the file name looked for, as the walk compares it
+    std::string found;               // the full path of the match; empty until then
+    ExactText unusable;              // the first match that code page 932 cannot name; empty while none
     // The pattern of the folder being listed, published for the dialog to show at its own pace:
     // a message per folder would cost the walk more than the listing itself.
     std::mutex folderLock;
-    wchar_t folder[MAX_PATH];
+    wchar_t folder[MAX_PATH] = L"";
     // The stop request, looked at before every entry; a WM_QUIT is looked at between drives too.
     std::atomic<bool> stop{false};
     // How folders are listed: without the short names the platform would make up for every entry

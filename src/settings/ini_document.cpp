@@ -241,10 +241,7 @@ std::u16string IniDocument::ExactEntry(const Line& line) const {
     if (shape.kind != line.kind) return {};
     std::u16string entry = characters.substr(shape.nameBegin, shape.nameEnd - shape.nameBegin);
     if (shape.kind == LineKind::Key) entry += u'=' + characters.substr(shape.valueBegin, shape.valueEnd - shape.valueBegin);
-    if (std::all_of(entry.begin(), entry.end(), [](char16_t unit) { return unit < 0x80; })) return {};
-    std::string cp932;
-    if (textenc::HeldByCp932(entry, cp932)) return {};
-    return entry;
+    return ExactTextOf(entry).exact;
 }
 
 ExactText IniDocument::GetText(std::string_view section, std::string_view key, std::string_view defaultValue) const {

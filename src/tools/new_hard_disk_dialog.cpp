@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "common/file_io.h"
+#include "common/paths.h"
 #include "common/texts.h"
-#include "common/wide.h"
 #include "framework/services.h"
 #include "resource.h"
 #include "tools/hard_disk_image.h"
@@ -28,11 +28,6 @@ const char* ErrorTextFor(fileio::FileError error) {
         case fileio::FileError::DiskFull: return texts::kDiskFull;
         default: return texts::kFileAccessError;
     }
-}
-
-bool IsExistingFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace

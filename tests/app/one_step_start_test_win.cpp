@@ -7,7 +7,9 @@
 
 #include "app/command_line_run.h"
 #include "app/launcher_fixture.h"
+#include "common/paths.h"
 #include "common/texts.h"
+#include "common/wide.h"
 #include "framework/file_error_report.h"
 #include "resource.h"
 #include "support/dialog_driver.h"
@@ -46,10 +48,10 @@ TEST_F(OneStepStartTest, TheSystemMenuSavesTheProfileAndALinkThatRunsIt) {
     EXPECT_EQ(ReadFileText(kProfile), "[KMX]\r\nFDD1=a.kfd\r\nFDD2=\r\nHDD1=\r\nHDD2=\r\nFont=\r\nResume=0\r\nSound=1\r\n");
     ASSERT_EQ(services.m_shortcuts.size(), 1u);
     const Shortcut& link = services.m_shortcuts[0];
-    EXPECT_EQ(link.file, kLink);
-    EXPECT_EQ(link.target, GetModulePathWide());
-    EXPECT_EQ(link.arguments, L"/run \"D:\\orvane\\my game.ini\"");
-    EXPECT_EQ(link.folder, GetModulePathWide().substr(0, GetModulePathWide().find_last_of(L'\\')));
+    EXPECT_EQ(Wide(link.file), kLink);
+    EXPECT_EQ(Wide(link.target), GetModulePathWide());
+    EXPECT_EQ(Wide(link.arguments), L"/run \"D:\\orvane\\my game.ini\"");
+    EXPECT_EQ(Wide(link.folder), GetModuleDirectoryWide());
     ExpectFileDialog(services.m_fileDialogs.at(0), false, "", "ini", "INI Files(*.ini)|*.ini|All Files(*.*)|*.*||",
                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
 }
@@ -108,7 +110,7 @@ TEST_F(OneStepStartTest, AProfileDroppedOnTheWindowIsLoadedAndAnUnreadableOneCha
 TEST_F(OneStepStartTest, AProfileFromTheCommandLineIsReadAfterKmxIni) {
     MakeFile("D:\\orvane\\start.ini", "[KMX]\r\nFDD2=s.kfd\r\nSound=0\r\n");
     m_dialog = std::make_unique<LauncherDialog>();
-    m_dialog->m_strStartProfile = L"D:\\orvane\\start.ini";
+    m_dialog->m_strStartProfile = "D:\\orvane\\start.ini";
     ASSERT_NE(m_dialog->Create(), nullptr);
     EXPECT_EQ(ControlText(IDC_FDD1), "");
     EXPECT_EQ(ControlText(IDC_FDD2), "s.kfd");
@@ -119,7 +121,7 @@ TEST_F(OneStepStartTest, AMissingProfileFromTheCommandLineLeavesKmxIniShown) {
     ScriptedServices services;
     services.AnswerMessage(IDOK);
     m_dialog = std::make_unique<LauncherDialog>();
-    m_dialog->m_strStartProfile = L"D:\\orvane\\gone.ini";
+    m_dialog->m_strStartProfile = "D:\\orvane\\gone.ini";
     ASSERT_NE(m_dialog->Create(), nullptr);
     EXPECT_EQ(services.m_messages.at(0), "D:\\orvane\\gone.ini" + std::string(texts::kCouldNotOpen));
     EXPECT_EQ(ControlText(IDC_FDD1), "a.kfd");

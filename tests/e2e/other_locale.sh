@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end on the real orvane.exe on a system locale that is not Japanese: the first start's
 # drive search, stopped for a choice by hand, a message box about the missing KMX.INI, and the main
-# window, all in Japanese (screenshots kept); paths and texts that code page 932 cannot hold are
+# window, all in Japanese (screenshots kept), with a label from a marked launcher INI whole; paths and texts that code page 932 cannot hold are
 # refused with a message and stored nowhere; and a launcher in a folder that code page 932 cannot
 # name says so once, then finds its emulator and runs, writing nothing beside itself.
 #   other_locale.sh ORVANE_EXE DRIVER_EXE DEMO_EXE PREFIX SCREENSHOT_DIR
@@ -16,7 +16,8 @@ for i in $(seq 80); do mkdir -p "$drive_d/tree/$i/"{1..80}; done
 mkdir -p "$shots"
 cp "$demo_exe" "$emu/KMX.EXE"
 win_work="Z:${work//\//\\}"
-printf '[ORVANE Settings]\r\nWait=1\r\n[KMX]\r\nTitle=9|STR|%s\r\n' "$(printf 'タイトル' | iconv -t cp932)" \
+# The launcher INI as an editor saves it with a byte-order mark, its label beyond code page 932.
+{ printf '\xff\xfe'; printf '[ORVANE Settings]\r\nWait=1\r\n[KMX]\r\nTitle=9|STR|Zoë ☃\r\n' | iconv -t utf-16le; } \
   >"$launcher/orvane.ini"
 
 # No emulator folder known: the search walks the drives until Set is pressed.
@@ -28,6 +29,7 @@ check "the choice by hand is confirmed" drive file-dialog "$emu_dir\\KMX.EXE" 30
 expect "the message about the missing KMX.INI" "$(drive answer-box orvane 1 30)" "$emu_dir\\KMX.INIが開けませんでした。"
 expect_drive "the title names the emulator chosen by hand" "KMX Luncher - $emu_dir\\KMX.EXE" wait "KMX Luncher" 30
 screenshot "$shots/main-window.png" "KMX Luncher"
+expect_drive "the marked schema's label shown whole" "Zoë ☃" cell "KMX Luncher" 1005 0 1
 
 # A profile path that code page 932 cannot hold is refused with a message naming it.
 drive click "KMX Luncher" 1041

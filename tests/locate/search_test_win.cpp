@@ -76,7 +76,7 @@ TEST_F(SearchTest, EnterAndForeignResultsDoNotEndTheSearch) {
     ASSERT_NE(dialog.Create(), nullptr);
     SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);  // Enter
     SearchRequest foreign{};
-    lstrcpyW(foreign.found, L"D:\\forged\\KMX.EXE");
+    foreign.found = "D:\\forged\\KMX.EXE";
     SendMessageA(dialog.GetSafeHwnd(), WM_SEARCH_DONE, Found, reinterpret_cast<LPARAM>(&foreign));
     EXPECT_FALSE(dialog.IsEnded());
     ASSERT_TRUE(PumpUntil([&] { return dialog.IsEnded(); }));
@@ -236,7 +236,7 @@ TEST_F(SearchTest, FoldersAreListedThePlainWayWhereTheFastListingIsRefused) {
     };
     wchar_t path[MAX_PATH] = L"D:\\orvane";
     EXPECT_TRUE(SearchDirectory(request, path, wcslen(path)));
-    EXPECT_STREQ(request.found, L"D:\\orvane\\a\\b\\KMX.EXE");
+    EXPECT_EQ(request.found, "D:\\orvane\\a\\b\\KMX.EXE");
     EXPECT_TRUE(request.plainListing);
     EXPECT_EQ(asked, 1);
 }

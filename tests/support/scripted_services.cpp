@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/wide.h"
 #include "support/cp932_literal.h"
 
 ScriptedServices::ScriptedServices() { SetServices(this); }
@@ -19,9 +20,9 @@ void ScriptedServices::AnswerFile(std::optional<std::string> path) {
     m_fileAnswers.push_back(path ? std::optional<std::wstring>(WideOfSjis(*path)) : std::nullopt);
 }
 
-int ScriptedServices::ShowMessage(HWND, const std::wstring& text, UINT type) {
-    m_messages.push_back(SjisOfWide(text));
-    m_wideMessages.push_back(text);
+int ScriptedServices::ShowMessage(HWND, const ExactText& text, UINT type) {
+    m_messages.push_back(text.cp932);
+    m_wideMessages.push_back(Wide(text));
     m_messageTypes.push_back(type);
     if (m_messageAnswers.empty()) {
         ADD_FAILURE() << "unexpected message box: " << m_messages.back();
@@ -32,16 +33,16 @@ int ScriptedServices::ShowMessage(HWND, const std::wstring& text, UINT type) {
     return answer;
 }
 
-bool ScriptedServices::ChooseFile(const FileDialogOptions& options, std::wstring& path) {
+bool ScriptedServices::ChooseFile(const FileDialogOptions& options, ExactText& path) {
     m_fileDialogs.push_back(options);
     if (m_fileAnswers.empty()) {
-        ADD_FAILURE() << "unexpected file dialog for " << options.fileName;
+        ADD_FAILURE() << "unexpected file dialog for " << options.fileName.cp932;
         return false;
     }
     const std::optional<std::wstring> answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();
     if (!answer) return false;
-    path = *answer;
+    path = ExactTextOf(*answer);
     return true;
 }
 
@@ -57,10 +58,12 @@ bool ScriptedServices::ChooseScreenFont(HWND, LOGFONTW& font) {
     return true;
 }
 
-void ScriptedServices::OpenWithShell(HWND, const std::wstring& file, const std::wstring& directory) {
-    m_shellOpened.push_back(SjisOfWide(file + L"|" + directory));
-    m_wideShellOpened.push_back(file + L"|" + directory);
+void ScriptedServices::OpenWithShell(HWND, const ExactText& file, const ExactText& directory) {
+    m_shellOpened.push_back(file.cp932 + "|" + directory.cp932);
+    m_wideShellOpened.push_back(Wide(file) + L"|" + Wide(directory));
 }
+
+ExactText ScriptedServices::DesktopFolder() { return ExactTextOf(m_desktop); }
 
 bool ScriptedServices::StartProcess(const std::string& program, const std::string& directory, HANDLE& process) {
     m_started.push_back(program + "|" + directory);
@@ -83,7 +86,7 @@ DWORD ScriptedServices::WaitForProcessEnd(HWND, HANDLE process) {
 
 bool ScriptedServices::SaveShortcut(const Shortcut& shortcut) {
     m_shortcuts.push_back(shortcut);
-    HANDLE file = CreateFileW(shortcut.file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(Wide(shortcut.file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
     return true;

@@ -35,14 +35,14 @@ public:
     std::vector<Shortcut> m_shortcuts;               // every shortcut saved; each is also written as a file
     std::vector<std::string> m_removed;
 
-    int ShowMessage(HWND owner, const std::wstring& text, UINT type) override;
-    bool ChooseFile(const FileDialogOptions& options, std::wstring& path) override;
+    int ShowMessage(HWND owner, const ExactText& text, UINT type) override;
+    bool ChooseFile(const FileDialogOptions& options, ExactText& path) override;
     bool ChooseScreenFont(HWND owner, LOGFONTW& font) override;
-    void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& directory) override;
+    void OpenWithShell(HWND owner, const ExactText& file, const ExactText& directory) override;
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override;
     DWORD WaitForProcessEnd(HWND owner, HANDLE process) override;
     bool RemoveFile(const std::string& path) override;
-    std::wstring DesktopFolder() override { return m_desktop; }
+    ExactText DesktopFolder() override;
     bool SaveShortcut(const Shortcut& shortcut) override;
 
 private:
