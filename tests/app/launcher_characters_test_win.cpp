@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/launcher_fixture.h"
+#include "common/wide.h"
 #include "resource.h"
 #include "support/dialog_driver.h"
 #include "support/scripted_services.h"
@@ -37,6 +38,7 @@ TEST_F(CharactersTest, AMarkedKmxIniIsShownWholeKeptWholeAndTakesTextAsTyped) {
     MakeFile(m_strKmxIni, MarkedFile("utf-16le", "[KMX]\r\nFDD1=C:\\Zoë\\a.kfd\r\nTitle=café ☃ 日本\r\nName=x\r\n"));
     ScriptedServices services;
     services.AnswerStart(true);
+    services.AnswerFile(std::nullopt);
     services.AnswerFile("D:\\orvane\\copy.ini");
     services.AnswerMessage(IDOK);
     ASSERT_NE(Start(), nullptr);
@@ -44,6 +46,8 @@ TEST_F(CharactersTest, AMarkedKmxIniIsShownWholeKeptWholeAndTakesTextAsTyped) {
     EXPECT_EQ(ListItemWideText(List(), 0, 0), L"café ☃ 日本");
     ClickButton(Window(), IDC_OPEN_FDD1);
     EXPECT_EQ(services.m_wideShellOpened, std::vector<std::wstring>{L"C:\\Zoë\\a.kfd|"});
+    SendMessageW(Control(IDC_FDD1), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);  // its file dialog, cancelled
+    EXPECT_EQ(Wide(services.m_fileDialogs.at(0).fileName), L"C:\\Zoë\\a.kfd");
     EditRow(1, L"naïve ☂");
     EXPECT_EQ(ListItemWideText(List(), 1, 0), L"naïve ☂");
     // Run: the untouched values go back with every character, the typed one as typed.
