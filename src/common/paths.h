@@ -27,7 +27,7 @@ std::string GetModulePath();
 std::string GetLauncherIniPath();
 // The launcher's folder, without a trailing backslash.
 std::string GetModuleDirectory();
-// The launcher's folder, every character of it: for telling the user of one code page 932 cannot hold.
+// The launcher's folder with every character, to name one that code page 932 cannot hold.
 ExactText GetModuleDirectoryText();
 // The full path of a name given relative to the current folder; the name itself when it has none.
 ExactText FullPath(std::u16string_view path);

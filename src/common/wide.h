@@ -9,7 +9,7 @@
 #include "common/exact_text.h"
 
 std::wstring Wide(std::string_view cp932);
-// The same for the program's strings, which would otherwise read as texts of every character too.
+// The program's strings are code page 932 text, never read as the exact texts they also convert to.
 inline std::wstring Wide(const std::string& cp932) { return Wide(std::string_view(cp932)); }
 inline std::wstring Wide(const char* cp932) { return Wide(std::string_view(cp932)); }
 // UTF-16 of the portable code, such as the command line's arguments.
