@@ -19,13 +19,15 @@ namespace {
 // Answers every question with Yes; nothing else is asked for here.
 class YesServices : public Services {
 public:
-    int ShowMessage(HWND, const std::wstring&, UINT type) override { return (type & MB_YESNO) ? IDYES : IDOK; }
-    bool ChooseFile(const FileDialogOptions&, std::wstring&) override { return false; }
+    int ShowMessage(HWND, const ExactText&, UINT type) override { return (type & MB_YESNO) ? IDYES : IDOK; }
+    bool ChooseFile(const FileDialogOptions&, ExactText&) override { return false; }
     bool ChooseScreenFont(HWND, LOGFONTW&) override { return false; }
-    void OpenWithShell(HWND, const std::wstring&, const std::wstring&) override {}
+    void OpenWithShell(HWND, const ExactText&, const ExactText&) override {}
     bool StartProcess(const std::string&, const std::string&, HANDLE&) override { return false; }
-    void WaitForProcessEnd(HWND, HANDLE) override {}
+    DWORD WaitForProcessEnd(HWND, HANDLE) override { return 0; }
     bool RemoveFile(const std::string&) override { return false; }
+    ExactText DesktopFolder() override { return {}; }
+    bool SaveShortcut(const Shortcut&) override { return false; }
 };
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
