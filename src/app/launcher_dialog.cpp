@@ -8,7 +8,6 @@
 #include "common/file_io.h"
 #include "common/paths.h"
 #include "common/texts.h"
-#include "controls/dropped_file.h"
 #include "controls/list_view.h"
 #include "framework/services.h"
 #include "locate/emulator_path_check.h"

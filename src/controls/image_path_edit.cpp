@@ -6,12 +6,18 @@
 
 #include "common/texts.h"
 #include "common/wide.h"
-#include "controls/dropped_file.h"
 #include "framework/dialog.h"
 #include "framework/services.h"
 
 namespace {
 constexpr UINT_PTR kSubclassId = 1;
+}
+
+ExactText TakeDroppedFile(HDROP drop) {
+    wchar_t path[MAX_PATH] = L"";
+    const UINT length = DragQueryFileW(drop, 0, path, MAX_PATH);
+    DragFinish(drop);
+    return length > 0 ? ExactTextOf(std::wstring_view(path)) : ExactText();
 }
 
 ImagePathEdit::~ImagePathEdit() {

@@ -10,6 +10,10 @@
 
 #include "common/exact_text.h"
 
+// The first file of a drop from the shell, every character of it, empty when the drop names none;
+// the drop is finished, so its memory is freed.
+ExactText TakeDroppedFile(HDROP drop);
+
 class ImagePathEdit {
 public:
     ImagePathEdit() = default;

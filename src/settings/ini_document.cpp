@@ -117,7 +117,7 @@ void IniDocument::ParseMarked(std::string_view bytes) {
     for (const Piece& piece : pieces) {
         Line line = ParseLine(text.substr(piece.begin, piece.size), piece.ending);
         line.original = piece.original;
-        Append(std::move(line));
+        Append(line);
     }
 }
 
@@ -181,7 +181,7 @@ IniDocument::Line IniDocument::ParseLine(std::string_view text, Ending ending) {
     return line;
 }
 
-void IniDocument::Append(Line line) {
+void IniDocument::Append(const Line& line) {
     if (line.kind == LineKind::Header) {
         m_firstSection.emplace(line.Name(), m_sections.size());
         m_sections.emplace_back();
@@ -190,7 +190,7 @@ void IniDocument::Append(Line line) {
     if (line.kind == LineKind::Key) section.firstKeyLine.emplace(line.Name(), section.lines.size());
     // New keys go after the last entry, a line without "=" counting as one (the platform does so).
     if (line.kind == LineKind::Key || line.kind == LineKind::Text) section.lastKeyLine = section.lines.size();
-    section.lines.push_back(std::move(line));
+    section.lines.push_back(line);
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
@@ -288,12 +288,11 @@ void IniDocument::WriteString(std::string_view section, std::string_view key, st
     WriteText(section, std::string(key), std::string(value));
 }
 
-void IniDocument::WriteText(std::string_view sectionName, const ExactText& keyText, const ExactText& valueText) {
+void IniDocument::WriteText(std::string_view sectionName, const ExactText& keyText, const ExactText& value) {
     sectionName = TrimSpaces(sectionName);
     const std::string_view key = TrimSpaces(std::string_view(keyText.cp932));
     // A file in code page 932 stores the code page 932 forms. Spaces are ASCII in both forms, so
     // the key's characters lose the same ones.
-    const ExactText value = IsMarked() ? valueText : ExactText(valueText.cp932);
     const std::u16string keyCharacters = IsMarked() ? CharactersOf(keyText) : std::u16string();
     Line line = NewKeyLine(key, TrimSpaces(std::u16string_view(keyCharacters)), value);
     // A line that would not read back as a key of this section (a name or value holding a
@@ -332,7 +331,7 @@ void IniDocument::AppendSection(std::string_view name, Line line, bool structura
         break;
     }
     Append(ParseNewLine("[" + std::string(name) + "]"));
-    Append(std::move(line));
+    Append(line);
     if (structural) Reparse();
 }
 
@@ -340,7 +339,7 @@ void IniDocument::RewriteKey(Line& existing, const ExactText& value, bool struct
     // Decoded once, for the value's check and the key's spelling.
     const std::u16string characters = Characters(existing);
     // A key whose line already holds the value keeps its line, code unit for code unit.
-    if (existing.Value() == value.cp932 && ExactValue(existing, characters) == value.exact) return;
+    if (existing.Value() == value.cp932 && (!IsMarked() || ExactValue(existing, characters) == value.exact)) return;
     // Rewritten in place under the file's own spelling of the key.
     existing = NewKeyLine(existing.Name(), IsMarked() ? ExactName(existing, characters) : std::u16string(), value);
     if (structural || existing.kind != LineKind::Key) Reparse();

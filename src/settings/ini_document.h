@@ -76,22 +76,24 @@ public:
     std::string Text() const;
 
 private:
-    enum class LineKind { Blank, Comment, Header, Key, Text };
+    enum class LineKind : std::uint8_t { Blank, Comment, Header, Key, Text };
 
     enum class Ending : std::uint8_t { None, CrLf, Lf, Cr };
 
     // Where a line's parts stand: its kind, and its trimmed name (header name, key name or bare
     // text) and trimmed value, in code units of the text it was read from.
     struct Shape {
-        LineKind kind = LineKind::Blank;
         std::uint32_t nameBegin = 0, nameEnd = 0, valueBegin = 0, valueEnd = 0;
+        LineKind kind = LineKind::Blank;
     };
 
+    // The kind and the ending share the padding after the offsets: a file's lines are walked in
+    // every look-up, and a line fits one cache line.
     struct Line : Shape {
+        Ending ending = Ending::None;
         std::string_view text;  // code page 932, without its line end; points into m_storage
         // A line as it stood in a marked file: its bytes there, without line end.
         std::optional<std::string_view> original;
-        Ending ending = Ending::None;
 
         std::string_view Name() const { return text.substr(nameBegin, nameEnd - nameBegin); }
         std::string_view Value() const { return text.substr(valueBegin, valueEnd - valueBegin); }
@@ -129,7 +131,7 @@ private:
     void AppendSection(std::string_view name, Line line, bool structural);
     void RewriteKey(Line& existing, const ExactText& value, bool structural);
     void InsertKey(Section& section, Line line, bool structural);
-    void Append(Line line);
+    void Append(const Line& line);
     const Section* FindSection(std::string_view name) const;
     const Line* FindKey(std::string_view section, std::string_view key) const;
     void Reparse();

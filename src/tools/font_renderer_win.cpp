@@ -10,15 +10,14 @@
 
 namespace {
 
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-struct DcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
+template <auto Free>
+struct FreedBy {
+    template <typename Handle>
+    void operator()(Handle handle) const { Free(handle); }
 };
 template <typename Handle>
-using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, FreedBy<DeleteObject>>;
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, FreedBy<DeleteDC>>;
 
 // An object selected into a drawing surface for a scope; the one it replaced comes back at its end.
 class Selection {
@@ -33,20 +32,15 @@ private:
     HGDIOBJ m_hOld;
 };
 
-// The font as the dialog chose it, in the Japanese character set whatever script the dialog
-// showed: the dialog hands back the system locale's script (ANSI under code page 1252, Shift JIS
-// under 932), and the font mapper may take another font for another set.
-LOGFONTW JapaneseFont(const LOGFONTW& chosen) {
-    LOGFONTW font = chosen;
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    return font;
-}
-
 }  // namespace
 
 bool RenderFontBitmap(HWND window, const LOGFONTW& chosen, const std::function<void(const char*)>& progress,
                       std::vector<std::uint8_t>& topDownBits) {
-    const LOGFONTW japanese = JapaneseFont(chosen);
+    // The font as the dialog chose it, in the Japanese character set whatever script the dialog
+    // showed: the dialog hands back the system locale's script (ANSI under code page 1252, Shift
+    // JIS under 932), and the font mapper may take another font for another set.
+    LOGFONTW japanese = chosen;
+    japanese.lfCharSet = SHIFTJIS_CHARSET;
     const GdiObject<HBITMAP> bitmap(CreateBitmap(kFontBitmapSize, kFontBitmapSize, 1, 1, nullptr));
     const GdiObject<HFONT> font(CreateFontIndirectW(&japanese));
     HDC screen = GetDC(window);
