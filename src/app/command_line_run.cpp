@@ -78,13 +78,14 @@ int RunFromCommandLine(const LaunchRequest& request) {
     // No drive search from a shortcut: that needs the window, and may take minutes.
     const std::string launcherIniPath = GetLauncherIniPath();
     const std::string emulatorDir = RememberedEmulatorDir(launcherIniPath);
+    // Checked first: the emulator in such a folder cannot even be looked for by its path.
+    if (!emulatorDir.empty() && !LeavesRoomForEmulatorFiles(emulatorDir)) {
+        ReportEmulatorFolderTooLong(emulatorDir);
+        return kExitNoEmulator;
+    }
     if (emulatorDir.empty() || !FileExists(EmulatorFile(emulatorDir, "KMX.EXE"))) {
         const std::string named = emulatorDir.empty() ? std::string() : EmulatorFile(emulatorDir, "KMX.EXE") + "\n";
         ShowMessage(nullptr, named + texts::kNoEmulatorFolder, MB_OK | MB_ICONSTOP);
-        return kExitNoEmulator;
-    }
-    if (!LeavesRoomForEmulatorFiles(emulatorDir)) {
-        ReportEmulatorFolderTooLong(emulatorDir);
         return kExitNoEmulator;
     }
 

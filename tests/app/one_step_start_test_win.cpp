@@ -156,7 +156,7 @@ TEST_F(OneStepStartTest, RunRefusesWhatItCannotUseAndWritesNothing) {
     const std::string before = ReadFileText(kmxIni);
     MakeFile("D:\\orvane\\p.ini", "[KMX]\r\nSound=0\r\n");
     ScriptedServices services;
-    for (int i = 0; i < 4; ++i) services.AnswerMessage(IDOK);
+    for (int i = 0; i < 5; ++i) services.AnswerMessage(IDOK);
     // A folder for a profile, and an image that another program holds.
     EXPECT_EQ(RunFromCommandLine(RunRequest(u"D:\\orvane", false)), kExitBadFile);
     {
@@ -168,13 +168,20 @@ TEST_F(OneStepStartTest, RunRefusesWhatItCannotUseAndWritesNothing) {
         HeldFile held(kmxIni, 0);
         EXPECT_EQ(RunFromCommandLine(RunRequest(u"D:\\orvane\\p.ini", false)), kExitNotWritten);
     }
+    // A remembered folder too long for the emulator's files, though the emulator stands there.
+    const std::string longDir = "D:\\orvane\\" + std::string(252 - 10, 'x');
+    MakeFile(L"\\\\?\\" + WideOfSjis(longDir) + L"\\KMX.EXE", "");
+    WriteLauncherIni("[ORVANE Settings]\r\nKMXPath=" + longDir + "\r\n");
+    EXPECT_EQ(RunFromCommandLine(RunRequest(u"D:\\orvane\\p.ini", false)), kExitNoEmulator);
+    RemoveTree(L"\\\\?\\" + WideOfSjis(longDir));
     // No emulator folder remembered: no drive search from a shortcut.
     WriteLauncherIni("[KMX]\r\nSound=11|BOOL|s\r\n");
     EXPECT_EQ(RunFromCommandLine(RunRequest(u"D:\\orvane\\p.ini", false)), kExitNoEmulator);
     EXPECT_EQ(services.m_messages,
               (std::vector<std::string>{FileErrorText(fileio::FileError::AccessDenied, "D:\\orvane"),
                                         FileErrorText(fileio::FileError::SharingViolation, "D:\\orvane\\p.ini"),
-                                        kmxIni + texts::kCouldNotOpen, texts::kNoEmulatorFolder}));
+                                        kmxIni + texts::kCouldNotOpen, longDir + texts::kEmulatorFolderTooLong,
+                                        texts::kNoEmulatorFolder}));
     EXPECT_TRUE(services.m_started.empty());
     EXPECT_EQ(ReadFileText(kmxIni), before);
 }
