@@ -93,7 +93,7 @@ DWORD WINAPI SearchThreadProc(LPVOID parameter) {
     // Give the thread its message queue at once, so a stop request can always be posted.
     StopRequested(false);
     // A launcher folder that code page 932 cannot name holds nothing the launcher could use.
-    const std::wstring launcherFolder = GetModuleDirectory().empty() ? std::wstring() : GetModuleDirectoryWide();
+    const std::wstring launcherFolder = Wide(GetModuleDirectory());
     wchar_t path[MAX_PATH];
     if (!launcherFolder.empty() && launcherFolder.size() < MAX_PATH) {
         launcherFolder.copy(path, launcherFolder.size());
