@@ -9,6 +9,7 @@
 #include "common/paths.h"
 #include "common/texts.h"
 #include "controls/list_view.h"
+#include "framework/dpi.h"
 #include "framework/services.h"
 #include "locate/emulator_path_check.h"
 #include "resource.h"
@@ -47,9 +48,12 @@ BEGIN_MESSAGE_MAP(LauncherDialog)
 END_MESSAGE_MAP()
 
 LauncherDialog::LauncherDialog()
-    : Dialog(IDD_LAUNCHER, nullptr), m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP))) {}
+    : Dialog(IDD_LAUNCHER, nullptr), m_hIcon(LoadIconForDpi(IDI_APP, SM_CXICON, WindowDpi(nullptr))) {}
 
-LauncherDialog::~LauncherDialog() = default;
+LauncherDialog::~LauncherDialog() {
+    DestroyIcon(m_hIcon);
+    if (m_hSmallIcon != nullptr) DestroyIcon(m_hSmallIcon);
+}
 
 std::array<ImagePathEdit*, kImageSlotCount> LauncherDialog::PathFields() {
     return {&m_fdd1Edit, &m_fdd2Edit, &m_hdd1Edit, &m_hdd2Edit, &m_fontEdit};
@@ -57,8 +61,7 @@ std::array<ImagePathEdit*, kImageSlotCount> LauncherDialog::PathFields() {
 
 BOOL LauncherDialog::OnInitDialog() {
     AddSystemMenuEntries();
-    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    LoadIcons(Dpi());
     SetUpPathFields();
 
     // A launcher INI that code page 932 cannot name reads as missing everywhere: said once, here.
@@ -85,6 +88,23 @@ BOOL LauncherDialog::OnInitDialog() {
     // A profile dropped anywhere but on a path field, which takes its own drops, is loaded.
     DragAcceptFiles(m_hWnd, TRUE);
     return TRUE;
+}
+
+void LauncherDialog::LoadIcons(UINT dpi) {
+    HICON big = LoadIconForDpi(IDI_APP, SM_CXICON, dpi);
+    HICON small = LoadIconForDpi(IDI_APP, SM_CXSMICON, dpi);
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    // The window shows the new ones now, so the old ones can go.
+    DestroyIcon(m_hIcon);
+    if (m_hSmallIcon != nullptr) DestroyIcon(m_hSmallIcon);
+    m_hIcon = big;
+    m_hSmallIcon = small;
+}
+
+void LauncherDialog::OnDpiChanged() {
+    LoadIcons(Dpi());
+    FitSettingsColumns();
 }
 
 void LauncherDialog::ReportLauncherFolderBeyondCp932() {
@@ -152,9 +172,10 @@ LRESULT LauncherDialog::OnPaint(WPARAM, LPARAM) {
     SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(m_hWnd, &client);
-    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, m_hIcon);
+    const int width = MetricForDpi(SM_CXICON, Dpi());
+    const int height = MetricForDpi(SM_CYICON, Dpi());
+    DrawIconEx(dc, (client.right - client.left - width + 1) / 2, (client.bottom - client.top - height + 1) / 2, m_hIcon,
+               width, height, 0, nullptr, DI_NORMAL);
     EndPaint(m_hWnd, &paint);
     return 0;
 }
@@ -221,6 +242,11 @@ void LauncherDialog::RebuildSettingsList() {
         list.InsertRow(static_cast<int>(row), RowText(setting), reinterpret_cast<LPARAM>(&setting));
         list.SetCellText(static_cast<int>(row), 1, setting.label);
     }
-    list.FitColumn(0, texts::kValueHeader);
-    list.FitColumn(1, texts::kLabelHeader);
+    FitSettingsColumns();
+}
+
+void LauncherDialog::FitSettingsColumns() {
+    ListView list(Item(IDC_SETTINGS));
+    list.FitColumn(0, texts::kValueHeader, Dpi());
+    list.FitColumn(1, texts::kLabelHeader, Dpi());
 }

@@ -17,7 +17,8 @@ public:
     LauncherDialog();
     ~LauncherDialog() override;
 
-    HICON m_hIcon;
+    HICON m_hIcon;       // the big icon, at the size for the window's DPI
+    HICON m_hSmallIcon = nullptr;
     std::string m_strEmulatorDir;  // without a trailing backslash; set once at initialisation
     ImagePathEdit m_fdd1Edit;
     ImagePathEdit m_fdd2Edit;
@@ -40,6 +41,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override {}  // Enter never closes the launcher
+    void OnDpiChanged() override;
 
 private:
     LRESULT OnSysCommand(WPARAM command, LPARAM parameter);
@@ -67,6 +69,9 @@ private:
 
     std::array<ImagePathEdit*, kImageSlotCount> PathFields();
     void AddSystemMenuEntries();
+    // The window's big and small icons, loaded at their sizes for a DPI.
+    void LoadIcons(UINT dpi);
+    void FitSettingsColumns();
     // ORVANE's own folder holds characters code page 932 cannot, so it has no settings file.
     void ReportLauncherFolderBeyondCp932();
     // Reads a profile named outside the file dialog (command line, drop) as Load does; one that

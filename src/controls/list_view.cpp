@@ -2,6 +2,7 @@
 #include "controls/list_view.h"
 
 #include "common/wide.h"
+#include "framework/dpi.h"
 
 void ListView::InsertColumn(int column, const ExactText& text) {
     const std::wstring header = Wide(text);
@@ -12,13 +13,13 @@ void ListView::InsertColumn(int column, const ExactText& text) {
     SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::FitColumn(int column, const ExactText& text) {
+void ListView::FitColumn(int column, const ExactText& text, UINT dpi) {
     const std::wstring header = Wide(text);
-    // Some list views (Wine's) measure the header a little short.
-    constexpr int kHeaderPadding = 16;
+    // Some list views (Wine's) measure the header a little short: 16 pixels at 100%.
+    const int headerPadding = MulDiv(16, static_cast<int>(dpi), kBaseDpi);
     SendMessageW(m_hWnd, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
     const LRESULT needed =
-        SendMessageW(m_hWnd, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(header.c_str())) + kHeaderPadding;
+        SendMessageW(m_hWnd, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(header.c_str())) + headerPadding;
     if (SendMessageW(m_hWnd, LVM_GETCOLUMNWIDTH, column, 0) < needed) SendMessageW(m_hWnd, LVM_SETCOLUMNWIDTH, column, needed);
 }
 

@@ -18,8 +18,8 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     void InsertColumn(int column, const ExactText& header);
-    // Sizes a column to its header and contents, never cutting the header's text.
-    void FitColumn(int column, const ExactText& header);
+    // Sizes a column to its header and contents, never cutting the header's text, at the list's DPI.
+    void FitColumn(int column, const ExactText& header, UINT dpi);
     void DeleteAllRows();
     void InsertRow(int row, const ExactText& text, LPARAM data);
     void SetCellText(int row, int column, const ExactText& text);

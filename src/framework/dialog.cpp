@@ -129,7 +129,20 @@ bool Dialog::DispatchCommand(UINT code, UINT id) {
 }
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) return OnInitDialog();
+    if (message == WM_INITDIALOG) {
+        TakeOverDpiChanges(m_hWnd);
+        m_layout.Attach(m_hWnd);
+        const BOOL focusDefault = OnInitDialog();
+        // Fitted once its texts are set; one that its initialisation ended is never shown.
+        if (!m_bEnded) m_layout.FitTexts();
+        return focusDefault;
+    }
+    if (message == WM_DPICHANGED) {
+        m_layout.ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        OnDpiChanged();
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+    }
     if (message == WM_COMMAND) {
         const UINT id = LOWORD(wParam);
         const UINT code = HIWORD(wParam);

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "framework/dialog_layout.h"
+
 // A control's own notification, sent to the control before its dialog handles the WM_COMMAND it
 // came in (wParam and lParam as that message's), so that a control wrapper can answer it. In the
 // application's own range, which no standard control uses.
@@ -49,6 +51,8 @@ public:
 
 protected:
     virtual BOOL OnInitDialog() { return TRUE; }
+    // After a DPI change has laid the controls out again: what the dialog sized itself is refitted here.
+    virtual void OnDpiChanged() {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     virtual const MessageMapEntry* GetMessageMap() const;
@@ -56,6 +60,8 @@ protected:
     // From a message handler: let the dialog manager's default processing handle the message.
     LRESULT Default();
 
+    // The DPI the dialog is laid out for.
+    UINT Dpi() const { return m_layout.Dpi(); }
     HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
     void SetItemText(int id, const std::string& text);
     void SetItemText(int id, const std::wstring& text);
@@ -77,6 +83,7 @@ private:
     bool m_bEnded = false;
     bool m_bCallDefault = false;
     INT_PTR m_nResult = IDCANCEL;
+    DialogLayout m_layout;
 };
 
 // The text of any window, every character of it.

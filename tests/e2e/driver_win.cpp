@@ -21,6 +21,8 @@
 //   driver desktop                   prints the user's desktop folder
 //   driver shortcut FILE             prints a shell link's target, arguments and working folder, a line each
 //   driver run-shortcut FILE         runs a shell link's command line in its working folder; prints its exit code
+//   driver fits TITLE                measures every text of the dialog inside its process (text_fit_probe.dll
+//                                    beside the driver) and prints the report; fails on a cut text or an overlap
 // A TITLE of the form #ID names the window that has a control ID, for a dialog without a caption.
 // A command that confirms a dialog fails unless the dialog goes away.
 // Arguments are read wide, as they were given; output is UTF-8. Windows of other processes are
@@ -34,6 +36,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -435,6 +438,45 @@ int RunShortcut(const Arguments& a) {
     return 0;
 }
 
+// The probe library's hook, put into the dialog's thread for one probe message, which names the
+// report file by a global atom.
+int Fits(const Arguments& a) {
+    HWND dialog = RequireWindow(a[0]);
+    if (dialog == nullptr) return 1;
+    wchar_t folder[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, folder, MAX_PATH);
+    *std::wcsrchr(folder, L'\\') = L'\0';
+    HMODULE probe = LoadLibraryW((std::wstring(folder) + L"\\text_fit_probe.dll").c_str());
+    auto hook = probe != nullptr ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "TextFitProbeHook"))) : nullptr;
+    if (hook == nullptr) {
+        std::fprintf(stderr, "no text_fit_probe.dll beside the driver\n");
+        return 1;
+    }
+    HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, hook, probe, GetWindowThreadProcessId(dialog, nullptr));
+    wchar_t report[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"fit", 0, report);
+    const ATOM atom = GlobalAddAtomW(report);
+    DWORD_PTR result = 0;
+    const bool answered = installed != nullptr && SendMessageTimeoutW(dialog, RegisterWindowMessageW(L"ORVANE.TextFitProbe"),
+                                                                      atom, 0, SMTO_ABORTIFHUNG, 10000, &result);
+    if (installed != nullptr) UnhookWindowsHookEx(installed);
+    GlobalDeleteAtom(atom);
+    FILE* in = answered ? _wfopen(report, L"r") : nullptr;
+    bool faultless = in != nullptr;
+    char line[1024];
+    while (in != nullptr && std::fgets(line, sizeof line, in)) {
+        std::fputs(line, stdout);
+        for (const char* fault : {"CUT", "OVERLAP", "OUTSIDE"}) {
+            if (std::strncmp(line, fault, std::strlen(fault)) == 0) faultless = false;
+        }
+    }
+    if (in != nullptr) std::fclose(in);
+    DeleteFileW(report);
+    if (!answered) std::fprintf(stderr, "the dialog's thread did not run the probe\n");
+    return faultless ? 0 : 1;
+}
+
 struct Command {
     const wchar_t* name;
     std::size_t arguments;  // how many it needs after its name
@@ -464,6 +506,7 @@ const Command kCommands[] = {
     {L"desktop", 0, Desktop},
     {L"shortcut", 1, PrintShortcut},
     {L"run-shortcut", 1, RunShortcut},
+    {L"fits", 1, Fits},
 };
 
 }  // namespace
