@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-  wine wine64 xvfb xdotool x11-apps imagemagick locales
+  wine wine64 xvfb xdotool x11-apps imagemagick icoutils locales
   fonts-ipafont-gothic fonts-ipafont-mincho python3 bc
 )
 
