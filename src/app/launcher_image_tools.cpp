@@ -3,6 +3,8 @@
 
 #include <commdlg.h>
 
+#include <cstdio>
+
 #include "common/file_io.h"
 #include "common/texts.h"
 #include "framework/file_error_report.h"
@@ -21,8 +23,16 @@ void LauncherDialog::OnNewHdd1() { CreateHardDisk(m_hdd1Edit); }
 void LauncherDialog::OnNewHdd2() { CreateHardDisk(m_hdd2Edit); }
 
 void LauncherDialog::OnNewFont() {
-    LOGFONTW font = {};
-    if (!GetServices().ChooseScreenFont(m_hWnd, font)) return;
+    ChosenFont chosen;
+    if (!GetServices().ChooseScreenFont(m_hWnd, chosen)) return;
+    // The glyphs take the chosen size at 100%, as the emulator's cells do, whatever DPI the font
+    // dialog measured the font at.
+    LOGFONTW font = chosen.description;
+    if (chosen.pointSize > 0) {
+        const int height = FontBitmapHeight(chosen.pointSize);
+        if (font.lfHeight != 0) font.lfWidth = MulDiv(font.lfWidth, height, font.lfHeight);
+        font.lfHeight = height;
+    }
     FileDialogOptions options;
     options.open = false;
     options.owner = m_hWnd;
@@ -54,7 +64,8 @@ void LauncherDialog::OnNewFont() {
     showProgress(texts::kInitialising);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     std::vector<std::uint8_t> bits;
-    if (!RenderFontBitmap(m_hWnd, font, showProgress, bits)) {
+    FallbackUse fallback;
+    if (!RenderFontBitmap(m_hWnd, font, showProgress, bits, fallback)) {
         restore();
         ShowMessage(m_hWnd, texts::kFontBitmapFailed, MB_OK | MB_ICONSTOP);
         return;
@@ -69,4 +80,10 @@ void LauncherDialog::OnNewFont() {
     }
     showProgress(path.c_str());
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    if (fallback.codes > 0) {
+        char counts[128];
+        std::snprintf(counts, sizeof counts, texts::kDrawnFromFallback, fallback.drawn, fallback.codes);
+        ShowMessage(m_hWnd, ExactText(path + counts) + fallback.face + texts::kDrawnFromFallbackEnd,
+                    MB_OK | MB_ICONINFORMATION);
+    }
 }

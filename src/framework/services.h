@@ -17,6 +17,13 @@ struct FileDialogOptions {
     DWORD flags = 0;                // OFN_ flags
 };
 
+// A font as the font dialog gives it: the description it measured for the screen it showed on,
+// and the chosen size in tenths of a point, which does not depend on that screen.
+struct ChosenFont {
+    LOGFONTW description = {};
+    int pointSize = 0;
+};
+
 // A shell link that starts target with arguments in folder, shown with target's first icon.
 struct Shortcut {
     ExactText file;  // the .lnk file to write
@@ -35,9 +42,8 @@ public:
     virtual int ShowMessage(HWND owner, const ExactText& text, UINT type) = 0;
     // A file dialog; true and the chosen full path when the user confirms.
     virtual bool ChooseFile(const FileDialogOptions& options, ExactText& path) = 0;
-    // The font dialog (screen fonts, effects); true and the font, as the font functions take it,
-    // when the user confirms.
-    virtual bool ChooseScreenFont(HWND owner, LOGFONTW& font) = 0;
+    // The font dialog (screen fonts, effects); true and the font when the user confirms.
+    virtual bool ChooseScreenFont(HWND owner, ChosenFont& font) = 0;
     // The shell's "Open" verb on a file, named with every character; the result is not looked at.
     virtual void OpenWithShell(HWND owner, const ExactText& file, const ExactText& directory) = 0;
     // Starts a program in a folder; false when it could not be started.

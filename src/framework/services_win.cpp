@@ -43,13 +43,15 @@ public:
         return true;
     }
 
-    bool ChooseScreenFont(HWND owner, LOGFONTW& font) override {
+    bool ChooseScreenFont(HWND owner, ChosenFont& font) override {
         CHOOSEFONTW dialog = {};
         dialog.lStructSize = sizeof dialog;
         dialog.hwndOwner = owner;
-        dialog.lpLogFont = &font;
+        dialog.lpLogFont = &font.description;
         dialog.Flags = CF_SCREENFONTS | CF_EFFECTS;
-        return ChooseFontW(&dialog) != FALSE;
+        if (!ChooseFontW(&dialog)) return false;
+        font.pointSize = dialog.iPointSize;
+        return true;
     }
 
     void OpenWithShell(HWND owner, const ExactText& file, const ExactText& directory) override {

@@ -36,6 +36,28 @@ void ForEachKanjiGlyph(unsigned char firstLead, unsigned char lastLead, int base
     }
 }
 
+int FontBitmapHeight(int pointSize) {
+    // 720 tenths of a point are an inch of 96 pixels, rounded to the nearest pixel as MulDiv does.
+    constexpr int kTenthsPerInch = 720;
+    constexpr int kPixelsPerInch = 96;
+    return -((pointSize * kPixelsPerInch + kTenthsPerInch / 2) / kTenthsPerInch);
+}
+
+std::vector<bool> CodesFromFallback(const std::vector<std::size_t>& bounds, const std::vector<std::uint16_t>& chosen,
+                                    const std::vector<std::uint16_t>& fallback) {
+    std::vector<bool> fromFallback(bounds.empty() ? 0 : bounds.size() - 1, false);
+    for (std::size_t code = 0; code < fromFallback.size(); ++code) {
+        bool lacking = false;
+        bool available = true;
+        for (std::size_t unit = bounds[code]; unit < bounds[code + 1]; ++unit) {
+            lacking = lacking || chosen[unit] == kMissingGlyph;
+            available = available && fallback[unit] != kMissingGlyph;
+        }
+        fromFallback[code] = lacking && available;
+    }
+    return fromFallback;
+}
+
 std::array<std::uint8_t, kFontHeaderSize> FontBitmapHeader() {
     std::array<std::uint8_t, kFontHeaderSize> header = {};
     std::uint8_t* at = header.data();

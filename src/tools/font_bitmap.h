@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "common/file_io.h"
 
@@ -29,6 +31,21 @@ void ForEachAsciiGlyph(const std::function<void(const GlyphPlacement&)>& draw);
 // two 16-pixel columns of 94 cells per first byte from baseX on, rows from y = 528.
 void ForEachKanjiGlyph(unsigned char firstLead, unsigned char lastLead, int baseX,
                        const std::function<void(const GlyphPlacement&)>& draw);
+
+// The pixel height of a font of pointSize tenths of a point at 100% (96 DPI), negative as the font
+// functions take a character height. The emulator's cells are made for that scale, so the glyphs
+// are drawn at it whatever DPI the font dialog measured the font at.
+int FontBitmapHeight(int pointSize);
+
+// The glyph index the platform gives a character that a face has no glyph for.
+constexpr std::uint16_t kMissingGlyph = 0xFFFF;
+
+// For each code, whose characters are the text units from bounds[i] up to bounds[i + 1], given
+// their glyph indices in the chosen face and in the fallback face: true when the chosen face lacks
+// one of them and the fallback face has them all, so the code is drawn from the fallback. A code
+// that neither face has stays with the chosen one.
+std::vector<bool> CodesFromFallback(const std::vector<std::size_t>& bounds, const std::vector<std::uint16_t>& chosen,
+                                    const std::vector<std::uint16_t>& fallback);
 
 // The 62 bytes before the pixel rows: file header, information header, black and white palette.
 std::array<std::uint8_t, kFontHeaderSize> FontBitmapHeader();

@@ -21,6 +21,8 @@
 //   driver desktop                   prints the user's desktop folder
 //   driver shortcut FILE             prints a shell link's target, arguments and working folder, a line each
 //   driver run-shortcut FILE         runs a shell link's command line in its working folder; prints its exit code
+//   driver strip-matches BMP FACE PIXELS  compares a font bitmap's one-byte strip with the face's own
+//                                    drawing of the printable ASCII codes; prints the pixels that differ
 //   driver fits TITLE                measures every text of the dialog inside its process (text_fit_probe.dll
 //                                    beside the driver) and prints the report; fails on a cut text or an overlap
 // A TITLE of the form #ID names the window that has a control ID, for a dialog without a caption.
@@ -477,6 +479,57 @@ int Fits(const Arguments& a) {
     return faultless ? 0 : 1;
 }
 
+// The cells of the codes 0x21 to 0x7D of the strip, top 32 rows, against the face drawn by itself
+// at the same places: only those codes and their printable neighbours reach there.
+int StripMatches(const Arguments& a) {
+    constexpr int kBitmapSize = 2048;
+    constexpr int kRowBytes = kBitmapSize / 8;
+    constexpr int kRows = 32;
+    std::string file;
+    if (FILE* in = _wfopen(a[0].c_str(), L"rb")) {
+        char chunk[65536];
+        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, in)) > 0;) file.append(chunk, got);
+        std::fclose(in);
+    }
+    if (file.size() != 62 + kRowBytes * kBitmapSize) {
+        std::fprintf(stderr, "not a font bitmap: %zu bytes\n", file.size());
+        return 1;
+    }
+    HBITMAP bitmap = CreateBitmap(kBitmapSize, kRows, 1, 1, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    LOGFONTW description = {};
+    description.lfHeight = -Number(a[2]);
+    description.lfWeight = FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(description.lfFaceName, a[1].c_str(), LF_FACESIZE);
+    HFONT font = CreateFontIndirectW(&description);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    PatBlt(dc, 0, 0, kBitmapSize, kRows, WHITENESS);
+    SetBkMode(dc, TRANSPARENT);
+    for (wchar_t code = 0x20; code <= 0x7E; ++code) TextOutW(dc, 8 * code, 0, &code, 1);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    std::vector<unsigned char> drawn(kRowBytes * kRows);
+    GetBitmapBits(bitmap, static_cast<LONG>(drawn.size()), drawn.data());
+    DeleteObject(font);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    int differing = 0, black = 0;
+    for (int y = 0; y < kRows; ++y) {
+        // The file's rows run from the bottom up; a 0 bit is black.
+        const auto* row = reinterpret_cast<const unsigned char*>(file.data()) + 62 + (kBitmapSize - 1 - y) * kRowBytes;
+        for (int x = 8 * 0x21; x < 8 * 0x7E; ++x) {
+            const bool inFile = !((row[x / 8] >> (7 - x % 8)) & 1);
+            const bool inFace = !((drawn[y * kRowBytes + x / 8] >> (7 - x % 8)) & 1);
+            differing += inFile != inFace;
+            black += inFile;
+        }
+    }
+    std::printf("%d\n", differing);
+    return differing == 0 && black > 0 ? 0 : 1;
+}
+
 struct Command {
     const wchar_t* name;
     std::size_t arguments;  // how many it needs after its name
@@ -507,6 +560,7 @@ const Command kCommands[] = {
     {L"shortcut", 1, PrintShortcut},
     {L"run-shortcut", 1, RunShortcut},
     {L"fits", 1, Fits},
+    {L"strip-matches", 3, StripMatches},
 };
 
 }  // namespace

@@ -5,8 +5,9 @@
 #   source lib.sh ORVANE_EXE DRIVER_EXE PREFIX
 orvane_exe=$1 driver_exe=$2 prefix=$3
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-# A script may set prefix_options (see wine-prefix.sh) before sourcing this.
-run=("$e2e_root/scripts/wine-run.sh" ${prefix_options[@]+"${prefix_options[@]}"} --desktop 800x600 "$prefix")
+# A script may set prefix_options (see wine-prefix.sh) and the virtual desktop's size before sourcing this.
+desktop=${desktop:-800x600}
+run=("$e2e_root/scripts/wine-run.sh" ${prefix_options[@]+"${prefix_options[@]}"} --desktop "$desktop" "$prefix")
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 work=$(mktemp -d)
 at_exit 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1; rm -rf "$work"'
@@ -57,7 +58,7 @@ start_orvane() {
 # bar of the window TITLE on it is drawn (not one flat colour).
 screenshot() {  # file, window title
   local left top right bottom
-  xwd -root -silent | convert xwd:- -crop 800x600+0+0 +repage "$1"
+  xwd -root -silent | convert xwd:- -crop "$desktop+0+0" +repage "$1"
   read -r left top right bottom < <(drive rect "$2") || { fail "no window '$2' for the screenshot $1"; return; }
   local colours
   colours=$(convert "$1" -crop "$((right - left))x20+$left+$top" +repage -format %k info:)

@@ -46,12 +46,12 @@ bool ScriptedServices::ChooseFile(const FileDialogOptions& options, ExactText& p
     return true;
 }
 
-bool ScriptedServices::ChooseScreenFont(HWND, LOGFONTW& font) {
+bool ScriptedServices::ChooseScreenFont(HWND, ChosenFont& font) {
     if (m_fontAnswers.empty()) {
         ADD_FAILURE() << "unexpected font dialog";
         return false;
     }
-    const std::optional<LOGFONTW> answer = m_fontAnswers.front();
+    const std::optional<ChosenFont> answer = m_fontAnswers.front();
     m_fontAnswers.pop_front();
     if (!answer) return false;
     font = *answer;

@@ -18,7 +18,7 @@ public:
     // The path the next file dialog confirms (code page 932, or any characters), or nothing for Cancel.
     void AnswerFile(std::optional<std::string> path);
     void AnswerFile(const std::wstring& path) { m_fileAnswers.push_back(path); }
-    void AnswerFont(std::optional<LOGFONTW> font) { m_fontAnswers.push_back(font); }
+    void AnswerFont(std::optional<ChosenFont> font) { m_fontAnswers.push_back(font); }
     // Whether the next process start succeeds (the process is the test's own handle).
     void AnswerStart(bool started) { m_startAnswers.push_back(started); }
 
@@ -37,7 +37,7 @@ public:
 
     int ShowMessage(HWND owner, const ExactText& text, UINT type) override;
     bool ChooseFile(const FileDialogOptions& options, ExactText& path) override;
-    bool ChooseScreenFont(HWND owner, LOGFONTW& font) override;
+    bool ChooseScreenFont(HWND owner, ChosenFont& font) override;
     void OpenWithShell(HWND owner, const ExactText& file, const ExactText& directory) override;
     bool StartProcess(const std::string& program, const std::string& directory, HANDLE& process) override;
     DWORD WaitForProcessEnd(HWND owner, HANDLE process) override;
@@ -48,7 +48,7 @@ public:
 private:
     std::deque<int> m_messageAnswers;
     std::deque<std::optional<std::wstring>> m_fileAnswers;
-    std::deque<std::optional<LOGFONTW>> m_fontAnswers;
+    std::deque<std::optional<ChosenFont>> m_fontAnswers;
     std::deque<bool> m_startAnswers;
 };
 

@@ -66,3 +66,23 @@ TEST(FontBitmapFile, HeaderAndRowsBottomFirst) {
     const std::string palette = file.bytes.substr(54, 8);
     EXPECT_EQ(palette, std::string("\0\0\0\0\xFF\xFF\xFF\0", 8));
 }
+
+TEST(FontBitmapSize, PointsAreTakenAtOneHundredPercent) {
+    EXPECT_EQ(FontBitmapHeight(120), -16);  // 12 points: the emulator's 16-pixel cells
+    EXPECT_EQ(FontBitmapHeight(90), -12);
+    EXPECT_EQ(FontBitmapHeight(180), -24);
+    EXPECT_EQ(FontBitmapHeight(110), -15);  // 14.67 pixels, rounded as the platform's MulDiv rounds
+    EXPECT_EQ(FontBitmapHeight(105), -14);
+}
+
+TEST(FontBitmapFallback, OnlyCodesTheChosenFaceLacksAndTheFallbackHasComeFromIt) {
+    constexpr std::uint16_t none = kMissingGlyph;
+    // Codes: the empty one (code 0), one the chosen face has, one only the fallback has, one
+    // neither has, a two-unit one the chosen face lacks half of, and one the fallback has half of.
+    const std::vector<std::size_t> bounds = {0, 0, 1, 2, 3, 5, 7};
+    const std::vector<std::uint16_t> chosen = {7, none, none, 9, none, none, 4};
+    const std::vector<std::uint16_t> fallback = {7, 8, none, 3, 3, 5, none};
+    EXPECT_EQ(CodesFromFallback(bounds, chosen, fallback), (std::vector<bool>{false, false, true, false, true, false}));
+    // A face with every character takes nothing from the fallback.
+    EXPECT_EQ(CodesFromFallback(bounds, fallback, fallback), std::vector<bool>(6, false));
+}

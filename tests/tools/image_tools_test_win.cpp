@@ -4,6 +4,8 @@
 #include <commdlg.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/launcher_fixture.h"
 #include "common/texts.h"
 #include "resource.h"
@@ -219,14 +221,19 @@ TEST_F(ImageToolsFromTheMainDialog, NewHardDisksGoIntoTheirOwnField) {
               std::vector<std::string>{g_strTypedName + Sjis("\nファイルのパスが有効ではありません。")});
 }
 
-LOGFONTW GothicFont(int pixels) {
-    LOGFONTW font = {};
-    font.lfHeight = -pixels;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpyW(font.lfFaceName, L"IPAGothic");
+// A face at a size as the font dialog gives it back on a screen of a DPI: the description's height
+// measured for that screen, the size in tenths of a point.
+ChosenFont FontAsChosen(const wchar_t* face, BYTE charSet, int points, int screenDpi = 96) {
+    ChosenFont font;
+    font.description.lfHeight = -MulDiv(points, screenDpi, 72);
+    font.description.lfWeight = FW_NORMAL;
+    font.description.lfCharSet = charSet;
+    lstrcpyW(font.description.lfFaceName, face);
+    font.pointSize = 10 * points;
     return font;
 }
+
+ChosenFont GothicFont(int points, int screenDpi = 96) { return FontAsChosen(L"IPAGothic", SHIFTJIS_CHARSET, points, screenDpi); }
 
 TEST_F(ImageToolsFromTheMainDialog, FontBitmapsAreWrittenWholeAndNamedInTheFontField) {
     // Kept beside the other test results, for the independent check of their pixels and the
@@ -235,14 +242,17 @@ TEST_F(ImageToolsFromTheMainDialog, FontBitmapsAreWrittenWholeAndNamedInTheFontF
     MakeFolder(folder);
     const std::string font16 = folder + "\\font16.bmp";
     const std::string font24 = folder + "\\font24.bmp";
+    const std::string at200 = "D:\\orvane\\at200.bmp";
     ScriptedServices services;
     services.AnswerFont(std::nullopt);
-    services.AnswerFont(GothicFont(16));
+    services.AnswerFont(GothicFont(12));
     services.AnswerFile(std::nullopt);
-    services.AnswerFont(GothicFont(16));
+    services.AnswerFont(GothicFont(12));
     services.AnswerFile(font16);
-    services.AnswerFont(GothicFont(24));
+    services.AnswerFont(GothicFont(18));
     services.AnswerFile(font24);
+    services.AnswerFont(GothicFont(12, 192));  // measured by a font dialog on a 200% screen
+    services.AnswerFile(at200);
     ASSERT_NE(Start(), nullptr);
     ClickButton(Window(), IDC_NEW_FONT);  // font dialog cancelled
     ClickButton(Window(), IDC_NEW_FONT);  // file dialog cancelled
@@ -252,11 +262,37 @@ TEST_F(ImageToolsFromTheMainDialog, FontBitmapsAreWrittenWholeAndNamedInTheFontF
     EXPECT_EQ(ReadFileText(font16).size(), 524350u);
     ClickButton(Window(), IDC_NEW_FONT);
     EXPECT_EQ(ReadFileText(font24).size(), 524350u);
-    ASSERT_EQ(services.m_fileDialogs.size(), 3u);
+    // The glyphs have the chosen size at 100%, the emulator's, whatever screen the dialog measured on.
+    ClickButton(Window(), IDC_NEW_FONT);
+    EXPECT_EQ(ReadFileText(at200), ReadFileText(font16));
+    ASSERT_EQ(services.m_fileDialogs.size(), 4u);
     const FileDialogOptions& save = services.m_fileDialogs[1];
     ExpectFileDialog(save, false, "font.bmp", "bmp", "Bitmaps(*.bmp)|*.bmp|All files(*.*)|*.*||",
                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     EXPECT_TRUE(services.m_messages.empty());
+}
+
+TEST_F(ImageToolsFromTheMainDialog, CodesTheChosenFaceLacksAreDrawnInAJapaneseOneAndCounted) {
+    const std::string path = "D:\\orvane\\mono.bmp";
+    ScriptedServices services;
+    services.AnswerFont(FontAsChosen(L"DejaVu Sans Mono", ANSI_CHARSET, 12));
+    services.AnswerFile(path);
+    services.AnswerMessage(IDOK);
+    ASSERT_NE(Start(), nullptr);
+    ClickButton(Window(), IDC_NEW_FONT);
+    EXPECT_EQ(ReadFileText(path).size(), 524350u);
+    // The box comes once the file is in place: its path, how many of the 8,714 codes with
+    // characters came from which face.
+    ASSERT_EQ(services.m_messages.size(), 1u);
+    EXPECT_EQ(services.m_messageTypes[0], static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    const std::string& box = services.m_messages[0];
+    const std::string counts = path + "\n8714 " + Sjis("文字のうち ");
+    ASSERT_EQ(box.substr(0, counts.size()), counts);
+    const int fallbackCodes = std::atoi(box.c_str() + counts.size());
+    EXPECT_GT(fallbackCodes, 8000);  // the kanji, kana and full-width forms, not its own Latin letters
+    EXPECT_LT(fallbackCodes, 8714 - 90);
+    EXPECT_NE(box.find(Sjis("文字は、選んだフォントにないため「IPA")), std::string::npos) << box;
+    EXPECT_EQ(box.substr(box.size() - Sjis("」で描きました。").size()), Sjis("」で描きました。"));
 }
 
 TEST_F(ImageToolsFromTheMainDialog, AnUnopenableFontTargetKeepsTheFieldAndLeavesNoFile) {
@@ -269,7 +305,7 @@ TEST_F(ImageToolsFromTheMainDialog, AnUnopenableFontTargetKeepsTheFieldAndLeaves
     ASSERT_TRUE(holder->IsHeld());
     ScriptedServices services;
     for (const std::string& target : {locked, held}) {
-        services.AnswerFont(GothicFont(16));
+        services.AnswerFont(GothicFont(12));
         services.AnswerFile(target);
         services.AnswerMessage(IDOK);
     }
