@@ -14,26 +14,8 @@ cmake -S "$root" -B "$build/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$build/windows" --target orvane kmx_demo orvane_driver
 
-# The demo folders; settings and profiles the user changed stay from one run to the next.
-mkdir -p "$demo/orvane" "$demo/kmx/disks" "$demo/kmx/hdd"
-cp "$build/windows/src/orvane.exe" "$demo/orvane/orvane.exe"
-cp "$build/windows/demo/kmx_demo.exe" "$demo/kmx/KMX.EXE"
-cp "$root/demo/orvane.txt" "$demo/orvane/orvane.txt"
-[ -f "$demo/kmx/KMX.INI" ] || cp "$root/demo/KMX.INI" "$demo/kmx/KMX.INI"
-for image in disks/system.kfd disks/game.kfd hdd/main.khd; do
-  [ -f "$demo/kmx/$image" ] || head -c 4096 /dev/zero >"$demo/kmx/$image"
-done
-# The launcher INI remembers where the demo emulator is.
-kmx_path="Z:${demo//\//\\}\\kmx"
-if [ ! -f "$demo/orvane/orvane.ini" ]; then
-  python3 - "$root/demo/orvane.ini" "$demo/orvane/orvane.ini" "$kmx_path" <<'PY'
-import sys
-source, target, kmx_path = sys.argv[1:]
-data = open(source, "rb").read()
-data = data.replace(b"[ORVANE Settings]\r\n", b"[ORVANE Settings]\r\nKMXPath=" + kmx_path.encode("cp932") + b"\r\n", 1)
-open(target, "wb").write(data)
-PY
-fi
+# The demo folders; the launcher INI remembers where the demo emulator is.
+"$root/scripts/lay-out-demo.sh" "$build/windows" "$demo/orvane" "$demo/kmx" "Z:${demo//\//\\}\\kmx"
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "Starting ORVANE on $DISPLAY (the demo is in $demo)."
