@@ -66,9 +66,9 @@ std::wstring FaceOf(HDC dc) {
 
 bool RenderFontBitmap(HWND window, const LOGFONTW& chosen, const std::function<void(const char*)>& progress,
                       std::vector<std::uint8_t>& topDownBits, FallbackUse& fallback) {
+    const GdiObject<HBITMAP> bitmap(CreateBitmap(kFontBitmapSize, kFontBitmapSize, 1, 1, nullptr));
     // The face as chosen, in its own character set: the font mapper weighs the set above the face
     // name, so any other set would put another face in its place.
-    const GdiObject<HBITMAP> bitmap(CreateBitmap(kFontBitmapSize, kFontBitmapSize, 1, 1, nullptr));
     const GdiObject<HFONT> font(CreateFontIndirectW(&chosen));
     // What the face lacks comes from the system's Japanese face at the same size and look.
     LOGFONTW japanese = chosen;

@@ -88,13 +88,14 @@ TEST_F(LauncherDialogTest, ADpiChangeRefitsTheDialogAndKeepsWhatTheUserWasDoing)
     EXPECT_EQ(IconWidth(Window(), ICON_SMALL), 24);
     GetClientRect(Window(), &client);
     EXPECT_GT(client.right, widthAt96 * 14 / 10);
-    // Values, selection, the open editor and the path fields are as they were.
+    // Values, selection, the open editor with the focus and the path fields are as they were.
     EXPECT_EQ(ControlText(IDC_FDD1), "game.kfd");
     EXPECT_EQ(ControlText(IDC_HDD1), "D:\\orvane\\typed.khd");
     EXPECT_EQ(ListItemText(List(), 0, 0), Sjis("あり"));
     EXPECT_EQ(ListItemText(List(), 1, 0), "on");
     EXPECT_EQ(static_cast<int>(SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)), 2);
     ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(GetFocus(), Editor());
     EXPECT_EQ(TextOf(Editor()), Sjis("花子"));
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(Editor(), WM_GETFONT, 0, 0)),
               reinterpret_cast<HFONT>(SendMessageW(List(), WM_GETFONT, 0, 0)));
