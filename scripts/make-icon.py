@@ -32,15 +32,16 @@ def triangle(a, b, c):
     return inside
 
 
-def without(shape, hole):
-    return lambda x, y: shape(x, y) and not hole(x, y)
+def cut_corner(shape, reach):
+    """The shape without the triangle that reaches that far from the disk's top left corner."""
+    corner = triangle((2, 2), (2 + reach, 2), (2, 2 + reach))
+    return lambda x, y: shape(x, y) and not corner(x, y)
 
 
-# The drawing on a 32-unit square, bottom layer first; a corner of the disk is cut off.
-corner = triangle((2, 2), (8, 2), (2, 8))
+# The drawing on a 32-unit square, bottom layer first.
 LAYERS = [
-    (without(rect(2, 2, 30, 30), corner), BLACK),
-    (without(rect(3, 3, 29, 29), triangle((2, 2), (8.5, 2), (2, 8.5))), NAVY),
+    (cut_corner(rect(2, 2, 30, 30), 6), BLACK),
+    (cut_corner(rect(3, 3, 29, 29), 6.5), NAVY),
     (rect(9, 3, 23, 12), SILVER),
     (rect(17, 5, 21, 10), GRAY),
     (rect(7, 16, 25, 29), WHITE),
