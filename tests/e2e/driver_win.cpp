@@ -7,6 +7,7 @@
 //   driver point TITLE ID ROW        prints the screen point "x y" of a row's value, for a mouse click
 //   driver edit-text TITLE ID TEXT   types TEXT into the list view's open label editor and presses Enter
 //   driver visible TITLE ID          prints 1 or 0
+//   driver enabled TITLE             prints 1 when the window takes input (no modal dialog over it), else 0
 //   driver click TITLE ID            clicks a button
 //   driver fill TITLE ID TEXT        sets the text of control ID
 //   driver font-dialog FACE POINTS SECONDS  picks a face and a size in the font dialog and confirms
@@ -368,6 +369,13 @@ int Visible(const Arguments& a) {
     });
 }
 
+int Enabled(const Arguments& a) {
+    HWND window = RequireWindow(a[0]);
+    if (window == nullptr) return 1;
+    std::printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
+    return 0;
+}
+
 int Click(const Arguments& a) {
     return OnControl(a, [](HWND control) {
         PostMessageW(control, BM_CLICK, 0, 0);
@@ -546,6 +554,7 @@ const Command kCommands[] = {
     {L"point", 3, Point},
     {L"edit-text", 3, EditText},
     {L"visible", 2, Visible},
+    {L"enabled", 1, Enabled},
     {L"click", 2, Click},
     {L"fill", 3, Fill},
     {L"font-dialog", 3, FontDialog},
