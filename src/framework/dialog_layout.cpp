@@ -129,7 +129,7 @@ struct FontSwitch {
 BOOL CALLBACK SwitchFont(HWND window, LPARAM parameter) {
     const auto* change = reinterpret_cast<const FontSwitch*>(parameter);
     const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    if (font == change->from[0] || font == change->from[1]) {
+    if (font != nullptr && (font == change->from[0] || font == change->from[1])) {
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(change->to), FALSE);
     }
     return TRUE;
