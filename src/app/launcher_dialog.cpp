@@ -48,10 +48,10 @@ BEGIN_MESSAGE_MAP(LauncherDialog)
 END_MESSAGE_MAP()
 
 LauncherDialog::LauncherDialog()
-    : Dialog(IDD_LAUNCHER, nullptr), m_hIcon(LoadIconForDpi(IDI_APP, SM_CXICON, WindowDpi(nullptr))) {}
+    : Dialog(IDD_LAUNCHER, nullptr) {}
 
 LauncherDialog::~LauncherDialog() {
-    DestroyIcon(m_hIcon);
+    if (m_hIcon != nullptr) DestroyIcon(m_hIcon);
     if (m_hSmallIcon != nullptr) DestroyIcon(m_hSmallIcon);
 }
 
@@ -96,7 +96,7 @@ void LauncherDialog::LoadIcons(UINT dpi) {
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     // The window shows the new ones now, so the old ones can go.
-    DestroyIcon(m_hIcon);
+    if (m_hIcon != nullptr) DestroyIcon(m_hIcon);
     if (m_hSmallIcon != nullptr) DestroyIcon(m_hSmallIcon);
     m_hIcon = big;
     m_hSmallIcon = small;

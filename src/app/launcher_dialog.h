@@ -17,7 +17,8 @@ public:
     LauncherDialog();
     ~LauncherDialog() override;
 
-    HICON m_hIcon;       // the big icon, at the size for the window's DPI
+    // The window's icons, loaded for its DPI when it opens and again when that changes.
+    HICON m_hIcon = nullptr;  // the big one
     HICON m_hSmallIcon = nullptr;
     std::string m_strEmulatorDir;  // without a trailing backslash; set once at initialisation
     ImagePathEdit m_fdd1Edit;

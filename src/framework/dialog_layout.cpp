@@ -4,17 +4,16 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/dialog.h"
+
 namespace {
 
 // A control's text and its own font on a drawing surface, to measure the text as it is drawn.
 class ControlText {
 public:
-    explicit ControlText(HWND control) : m_hControl(control), m_hDc(GetDC(control)) {
+    explicit ControlText(HWND control) : m_hControl(control), m_hDc(GetDC(control)), m_text(WideWindowText(control)) {
         const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         m_hOld = SelectObject(m_hDc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
-        const int length = GetWindowTextLengthW(control);
-        m_text.resize(static_cast<std::size_t>(length) + 1);
-        m_text.resize(static_cast<std::size_t>(GetWindowTextW(control, m_text.data(), length + 1)));
     }
     ~ControlText() {
         SelectObject(m_hDc, m_hOld);
@@ -44,8 +43,8 @@ public:
 private:
     HWND m_hControl;
     HDC m_hDc;
-    HGDIOBJ m_hOld;
     std::wstring m_text;
+    HGDIOBJ m_hOld = nullptr;
 };
 
 bool IsClass(HWND window, const wchar_t* name) {
@@ -149,16 +148,15 @@ void DialogLayout::Attach(HWND dialog) {
     // The base units the dialog manager placed the controls with.
     RECT base = {0, 0, 4, 8};
     MapDialogRect(dialog, &base);
-    const auto units = [&](int pixels, int perUnits, LONG baseUnit) { return MulDiv(pixels, perUnits, baseUnit); };
     for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
         const LayoutRect rect = RectIn(dialog, control);
         m_controls.push_back({control,
-                              {units(rect.left, 4, base.right), units(rect.top, 8, base.bottom),
-                               units(rect.Width(), 4, base.right), units(rect.Height(), 8, base.bottom)}});
+                              {MulDiv(rect.left, 4, base.right), MulDiv(rect.top, 8, base.bottom),
+                               MulDiv(rect.Width(), 4, base.right), MulDiv(rect.Height(), 8, base.bottom)}});
     }
     RECT client;
     GetClientRect(dialog, &client);
-    m_clientUnits = {units(client.right, 4, base.right), units(client.bottom, 8, base.bottom)};
+    m_clientUnits = {MulDiv(client.right, 4, base.right), MulDiv(client.bottom, 8, base.bottom)};
 }
 
 void DialogLayout::FitTexts() {
