@@ -17,8 +17,9 @@ source "$(dirname "$0")/lib.sh" "$1" "$2" "$3"
 mkdir -p "$shots"
 rm -rf "$drive_d"
 mkdir -p "$drive_d"
-# A tree that keeps the search busy while it is measured; the emulator lies where it never looks.
-for i in $(seq 60); do mkdir -p "$launcher/tree/$i/"{1..100}; done
+# A tree that keeps the search busy while it is measured, with folder names long enough that a path
+# in it never fits the folder line at any DPI; the emulator lies where the search never looks.
+for i in $(seq 60); do mkdir -p "$launcher/tree/a-folder-with-a-long-name-$i/"another-folder-with-a-long-name-{1..100}; done
 : >"$emu/KMX.EXE"
 printf '[KMX]\r\nFont=old.bmp\r\n' >"$emu/KMX.INI"
 win_work="Z:${work//\//\\}"
